@@ -1,0 +1,20 @@
+#include "app/ApplicationSetup.h"
+
+#include "ui/DesignUnits.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace corvanel::app {
+
+void configureApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Corvanel"));
+    QApplication::setOrganizationName(QStringLiteral("Dranwick"));
+    QApplication::setDesktopFileName(QStringLiteral("corvanel"));
+    // One look on every desktop: the window designs are measured for it.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::installFontSubstitutes();
+}
+
+} // namespace corvanel::app

@@ -1,0 +1,47 @@
+#include "app/Startup.h"
+
+#include "app/ErrorReport.h"
+#include "platform/Platform.h"
+#include "ui/main/MainWindow.h"
+
+namespace corvanel::app {
+
+namespace {
+const QString kProcedure = QStringLiteral("Main");
+// The lines the error report names for the two steps.
+constexpr int kLoadLine = 1;
+constexpr int kShowLine = 2;
+} // namespace
+
+ui::MainWindow* startCorvanel(platform::Platform& platform, const MainWindowLoader& load)
+{
+    ErrorReport report(platform.dialogs, nullptr, kProcedure);
+    ui::MainWindow* window = nullptr;
+
+    const GuardOutcome loaded = report.run(kLoadLine, [&] {
+        delete window; // a retried load starts afresh
+        window = nullptr;
+        window = load ? load(platform) : new ui::MainWindow(platform);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    });
+    if (loaded == GuardOutcome::Aborted) {
+        delete window;
+        return nullptr;
+    }
+    if (!window) {
+        // Ignored a failed load: there is no window to show, so the program has nothing to run.
+        return nullptr;
+    }
+
+    const GuardOutcome shown = report.run(kShowLine, [&] {
+        window->show();
+        window->centreOnScreen();
+    });
+    if (shown == GuardOutcome::Aborted) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+} // namespace corvanel::app

@@ -1,0 +1,22 @@
+#include "app/ApplicationSetup.h"
+#include "app/Startup.h"
+#include "platform/Platform.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtUrlOpener.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    corvanel::app::configureApplication();
+
+    corvanel::platform::QtDialogs dialogs;
+    corvanel::platform::QtUrlOpener urls;
+    corvanel::platform::Platform platform {dialogs, urls};
+
+    if (!corvanel::app::startCorvanel(platform)) {
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,274 @@
+#include "ui/main/MainWindow.h"
+
+#include "platform/Platform.h"
+#include "ui/DesignUnits.h"
+#include "ui/controls/PowerButton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+namespace corvanel::ui {
+
+namespace {
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// Drawn on every class colour, so it keeps the system's face colours out of the tiles.
+constexpr AppearanceSets kKeyButtonAppearance {{
+    {kBlack, Tint::fixed(kWhite), Tint::fixed(qRgb(212, 208, 200))},
+    {kBlack, Tint::fixed(kWhite), Tint::fixed(qRgb(236, 233, 216))},
+    {kBlack, Tint::fixed(qRgb(212, 208, 200)), Tint::fixed(kWhite)},
+    {qRgb(128, 128, 128), Tint::fixed(kWhite), Tint::fixed(qRgb(236, 233, 216))},
+}};
+
+constexpr int kKeyIconPixels = 24;
+
+} // namespace
+
+MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+{
+    setObjectName(text(design::kWindowName));
+    setWindowTitle(text(design::kWindowCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/art/globe.svg")));
+    // Close and minimize, never maximize: the table is drawn for one size only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setFixedSize(twipsToPixels(design::kClientWidthTwips), twipsToPixels(design::kClientHeightTwips));
+    setCentralWidget(m_client);
+
+    buildControls();
+    buildMenus();
+    buildTabOrder();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    m_cmdKey->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+PowerButton* MainWindow::elementButton(int atomicNumber) const
+{
+    if (atomicNumber < 1 || atomicNumber >= static_cast<int>(m_buttonsByAtomicNumber.size())) {
+        return nullptr;
+    }
+    return m_buttonsByAtomicNumber[static_cast<std::size_t>(atomicNumber)];
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!target) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(target->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+QWidget* MainWindow::container(design::Container which) const
+{
+    switch (which) {
+    case design::Container::FrmInfo:
+        return m_frames[0];
+    case design::Container::FrmElect:
+        return m_frames[1];
+    case design::Container::FrmMisc:
+        return m_frames[2];
+    case design::Container::Window:
+        break;
+    }
+    return m_client;
+}
+
+void MainWindow::buildControls()
+{
+    const QFont regular = designFont(DesignFamily::MsSansSerif, 8.25, false);
+    const QFont bold = designFont(DesignFamily::MsSansSerif, 8.25, true);
+    const QFont tileFont = designFont(DesignFamily::Verdana, 9.75, true);
+
+    // The Key button comes first so the focus chain starts with it.
+    m_cmdKey = new PowerButton(m_client);
+    m_cmdKey->setObjectName(text(design::kCmdKey.name));
+    m_cmdKey->setText(text(design::kCmdKey.caption));
+    m_cmdKey->setGeometry(
+        twipsRect(design::kCmdKey.left, design::kCmdKey.top, design::kCmdKey.width, design::kCmdKey.height));
+    m_cmdKey->setFont(bold);
+    m_cmdKey->setToolTip(text(design::kCmdKeyTooltip));
+    m_cmdKey->setIcon(QIcon(QStringLiteral(":/art/key.svg")));
+    m_cmdKey->setIconSize(QSize(kKeyIconPixels, kKeyIconPixels));
+    m_cmdKey->setAppearanceSets(kKeyButtonAppearance);
+    m_cmdKey->setBackgroundColour(palette().color(QPalette::Button));
+
+    for (const design::FrameDesign& row : design::kFrames) {
+        auto* frame = new QGroupBox(text(row.caption), m_client);
+        frame->setObjectName(text(row.name));
+        frame->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        frame->setFont(bold);
+        const auto index = static_cast<std::size_t>(&row - design::kFrames.data());
+        m_frames[index] = frame;
+    }
+
+    for (const design::LabelDesign& row : design::kLabels) {
+        auto* label = new QLabel(container(row.container));
+        label->setObjectName(text(row.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text(row.caption));
+        label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        label->setFont(row.points == 8.25 ? (row.bold ? bold : regular)
+                                          : designFont(DesignFamily::MsSansSerif, row.points, row.bold));
+        label->setAlignment(row.horizontalAlignment | (row.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
+        label->setWordWrap(row.wordWrap);
+        // Inside a frame the frame's own face shows through, so its tint is not broken up by label boxes.
+        label->setAutoFillBackground(!row.transparent && row.container == design::Container::Window);
+        if (row.field >= 0) {
+            m_valueLabels[static_cast<std::size_t>(row.field)] = label;
+        }
+    }
+
+    for (const design::LineDesign& row : design::kLines) {
+        auto* line = new QFrame(container(row.container));
+        line->setObjectName(text(row.name));
+        line->setFrameShape(row.x1 == row.x2 ? QFrame::VLine : QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(1);
+        line->setGeometry(QRect(QPoint(twipsToPixels(row.x1), twipsToPixels(row.y1)),
+                                QPoint(twipsToPixels(row.x2), twipsToPixels(row.y2))));
+    }
+
+    const int buttonPixels = twipsToPixels(design::kElementButtonSizeTwips);
+    for (const design::ElementButtonDesign& row : design::kElementButtons) {
+        auto* button = new PowerButton(m_client);
+        button->setObjectName(text(row.name));
+        button->setText(text(row.caption));
+        button->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), buttonPixels, buttonPixels);
+        button->setFont(tileFont);
+        button->setColour(QColor::fromRgb(elementClass(row.elementClass).colour));
+        button->setAppearanceSets(kClassTileAppearance);
+        button->setBackgroundColour(QColor::fromRgb(kElementButtonBackground));
+        m_buttonsByAtomicNumber[static_cast<std::size_t>(row.atomicNumber)] = button;
+    }
+
+    m_lblKey = new PowerButton(container(design::kLblKey.container));
+    m_lblKey->setObjectName(text(design::kLblKey.name));
+    m_lblKey->setText(text(design::kLblKey.caption));
+    m_lblKey->setGeometry(
+        twipsRect(design::kLblKey.left, design::kLblKey.top, design::kLblKey.width, design::kLblKey.height));
+    m_lblKey->setFont(tileFont);
+    m_lblKey->setColour(Qt::white);
+    m_lblKey->setAppearanceSets(kClassTileAppearance);
+    m_lblKey->setBackgroundColour(palette().color(QPalette::Button));
+}
+
+void MainWindow::buildMenus()
+{
+    QHash<QString, QMenu*> dropDowns;
+    for (const design::MenuDesign& row : design::kMenus) {
+        const QString name = text(row.name);
+        if (row.command == design::Command::DropDown) {
+            QMenu* menu = menuBar()->addMenu(text(row.caption));
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            dropDowns.insert(name, menu);
+            continue;
+        }
+        QMenu* parentMenu = dropDowns.value(text(row.parent));
+        Q_ASSERT(parentMenu);
+        QAction* action = row.command == design::Command::Separator ? parentMenu->addSeparator()
+                                                                    : parentMenu->addAction(text(row.caption));
+        action->setObjectName(name);
+        if (row.command == design::Command::Separator) {
+            continue;
+        }
+        if (row.shortcut[0] != '\0') {
+            action->setShortcut(QKeySequence(text(row.shortcut), QKeySequence::PortableText));
+            // Shortcuts work wherever the focus is in this window, including on the tiles.
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        const design::Command command = row.command;
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    }
+}
+
+void MainWindow::buildTabOrder()
+{
+    std::vector<std::pair<int, QWidget*>> order;
+    order.emplace_back(design::kCmdKey.tabIndex, m_cmdKey);
+    for (const design::ElementButtonDesign& row : design::kElementButtons) {
+        order.emplace_back(row.tabIndex, elementButton(row.atomicNumber));
+    }
+    order.emplace_back(design::kLblKey.tabIndex, m_lblKey);
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1].second, order[i].second);
+    }
+}
+
+void MainWindow::runCommand(design::Command command)
+{
+    switch (command) {
+    case design::Command::Exit:
+        exitProgram();
+        break;
+    case design::Command::PrintElementInfo:
+    case design::Command::PrintChart:
+    case design::Command::SearchElements:
+    case design::Command::CheckForUpdate:
+    case design::Command::About:
+    case design::Command::DropDown:
+    case design::Command::Separator:
+        break;
+    }
+}
+
+void MainWindow::exitProgram()
+{
+    // Closing this window closes every other one (see closeEvent); the program then ends.
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Every other window of the program goes with the main window; nothing is asked or saved.
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window != this && window->objectName() != objectName() && window->isVisible()) {
+            window->close();
+        }
+    }
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Reached only when no control took the key: Enter then moves on like Tab and is swallowed.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace corvanel::ui
