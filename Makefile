@@ -1,0 +1,42 @@
+# Two commands are all a fresh Debian 12 machine needs: `make run` and `make test`.
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+
+# Tests and the benchmark need no display.
+HEADLESS = QT_QPA_PLATFORM=offscreen
+# Sanitizer findings fail the run; leaks that system libraries keep for the process's life are suppressed.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps build run test test-asan bench screenshots clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/corvanel
+
+test: build
+	cd $(BUILD_DIR) && $(HEADLESS) ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCORVANEL_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && $(HEADLESS) $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(HEADLESS) ./$(BUILD_DIR)/bench/corvanel_bench
+
+screenshots: build
+	scripts/screenshot.sh docs/screenshots/main-window.png 1
+	scripts/screenshot.sh docs/screenshots/main-window@2x.png 2
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
