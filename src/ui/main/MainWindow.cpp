@@ -1,6 +1,8 @@
 #include "ui/main/MainWindow.h"
 
+#include "catalogue/ElementCatalogue.h"
 #include "platform/Platform.h"
+#include "search/SearchElements.h"
 #include "ui/DesignUnits.h"
 #include "ui/controls/PowerButton.h"
 
@@ -21,6 +23,8 @@
 #include <vector>
 
 namespace corvanel::ui {
+
+static_assert(design::kValueFieldCount == catalogue::kFieldCount, "one value label per record field");
 
 namespace {
 
@@ -70,10 +74,10 @@ MainWindow::~MainWindow() = default;
 
 PowerButton* MainWindow::elementButton(int atomicNumber) const
 {
-    if (atomicNumber < 1 || atomicNumber >= static_cast<int>(m_buttonsByAtomicNumber.size())) {
+    if (atomicNumber < 1 || atomicNumber >= static_cast<int>(m_tilesByAtomicNumber.size())) {
         return nullptr;
     }
-    return m_buttonsByAtomicNumber[static_cast<std::size_t>(atomicNumber)];
+    return m_tilesByAtomicNumber[static_cast<std::size_t>(atomicNumber)].button;
 }
 
 void MainWindow::centreOnScreen()
@@ -167,7 +171,12 @@ void MainWindow::buildControls()
         button->setColour(QColor::fromRgb(elementClass(row.elementClass).colour));
         button->setAppearanceSets(kClassTileAppearance);
         button->setBackgroundColour(QColor::fromRgb(kElementButtonBackground));
-        m_buttonsByAtomicNumber[static_cast<std::size_t>(row.atomicNumber)] = button;
+        // Bound once, here: a click never looks its record up.
+        const catalogue::ElementRecord& record = catalogue::catalogueEntry(row.atomicNumber);
+        // A screen reader then says "Na, Sodium".
+        button->setAccessibleDescription(QString::fromUtf8(record.name));
+        connect(button, &PowerButton::clicked, this, [this, button, &record] { selectElement(button, record); });
+        m_tilesByAtomicNumber[static_cast<std::size_t>(row.atomicNumber)] = {button, &record};
     }
 
     m_lblKey = new PowerButton(container(design::kLblKey.container));
@@ -231,15 +240,44 @@ void MainWindow::runCommand(design::Command command)
     case design::Command::Exit:
         exitProgram();
         break;
+    case design::Command::SearchElements:
+        searchElements();
+        break;
     case design::Command::PrintElementInfo:
     case design::Command::PrintChart:
-    case design::Command::SearchElements:
     case design::Command::CheckForUpdate:
     case design::Command::About:
     case design::Command::DropDown:
     case design::Command::Separator:
         break;
     }
+}
+
+void MainWindow::selectElement(PowerButton* button, const catalogue::ElementRecord& record)
+{
+    m_lblKey->setProperty("colour", button->property("colour"));
+    m_lblKey->setText(button->text());
+    for (int field = 0; field < catalogue::kFieldCount; ++field) {
+        m_currentElement[static_cast<std::size_t>(field)] = catalogue::fieldText(record, field);
+    }
+    button->setFocus();
+    displayCurrentElement();
+}
+
+void MainWindow::displayCurrentElement()
+{
+    for (std::size_t slot = 0; slot < m_currentElement.size(); ++slot) {
+        m_valueLabels[slot]->setText(m_currentElement[slot]);
+    }
+}
+
+void MainWindow::searchElements()
+{
+    search::SearchElements command(m_platform.dialogs, [this](int atomicNumber) {
+        const BoundTile& tile = m_tilesByAtomicNumber.at(static_cast<std::size_t>(atomicNumber));
+        selectElement(tile.button, *tile.record);
+    });
+    command.run(this);
 }
 
 void MainWindow::exitProgram()

@@ -2,6 +2,8 @@
 
 #include "ui/main/MainWindowDesign.h"
 
+#include "catalogue/ElementRecord.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -32,6 +34,13 @@ public:
     /** The element button bound to @p atomicNumber (1 to 109). */
     PowerButton* elementButton(int atomicNumber) const;
 
+    /**
+     * The one selection action, run by a tile's click and by the search: the swatch
+     * takes the tile's colour and caption, the record fills the current element,
+     * the tile gets the focus and the value labels show the record.
+     */
+    void selectElement(PowerButton* button, const catalogue::ElementRecord& record);
+
     /** Moves the window to the centre of its screen. */
     void centreOnScreen();
 
@@ -46,14 +55,24 @@ private:
     QWidget* container(design::Container which) const;
     void runCommand(design::Command command);
     void exitProgram();
+    void displayCurrentElement();
+    void searchElements();
 
     platform::Platform& m_platform;
     QWidget* m_client = nullptr;
     std::array<QGroupBox*, 3> m_frames {};
     PowerButton* m_cmdKey = nullptr;
     PowerButton* m_lblKey = nullptr;
-    std::array<PowerButton*, 110> m_buttonsByAtomicNumber {};
+    /** A tile and the record it was bound to when the window was built. */
+    struct BoundTile
+    {
+        PowerButton* button = nullptr;
+        const catalogue::ElementRecord* record = nullptr;
+    };
+    std::array<BoundTile, 110> m_tilesByAtomicNumber {};
     std::array<QLabel*, design::kValueFieldCount> m_valueLabels {};
+    /** The selected element's fields, in record order; empty until the first selection. */
+    std::array<QString, catalogue::kFieldCount> m_currentElement;
 };
 
 } // namespace corvanel::ui
