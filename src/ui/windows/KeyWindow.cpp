@@ -1,0 +1,128 @@
+#include "ui/windows/KeyWindow.h"
+
+#include "ui/DesignUnits.h"
+#include "ui/controls/PowerButton.h"
+#include "ui/windows/KeyWindowDesign.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace corvanel::ui {
+
+namespace {
+
+// Close box only: no minimize, no maximize, no help button.
+constexpr Qt::WindowFlags kWindowFlags
+    = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
+
+QPointer<KeyWindow>& openKeyWindow()
+{
+    static QPointer<KeyWindow> window;
+    return window;
+}
+
+} // namespace
+
+KeyWindow::KeyWindow()
+    : QWidget(nullptr, kWindowFlags)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QString::fromLatin1(kKeyWindowDesign.name));
+    setWindowTitle(QString::fromLatin1(kKeyWindowDesign.caption));
+    setWindowIcon(QIcon(QString::fromLatin1(kKeyWindowDesign.iconResource)));
+    setFixedSize(twipsToPixels(kKeyWindowDesign.clientWidth), twipsToPixels(kKeyWindowDesign.clientHeight));
+
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    buildFromDesign();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void KeyWindow::buildFromDesign()
+{
+    const KeyRowGeometry& g = kKeyRowGeometry;
+    const QColor buttonFace = palette().color(QPalette::Button);
+    std::vector<std::pair<int, QWidget*>> focusable;
+
+    for (const KeyRowDesign& row : kKeyRows) {
+        const ElementClassDesign& cls = elementClass(row.elementClass);
+        const QString className = QString::fromLatin1(cls.legendName);
+
+        auto* swatch = new PowerButton(this);
+        swatch->setObjectName(QString::fromLatin1(row.swatchName));
+        swatch->setGeometry(twipsRect(g.swatchLeft, row.swatchTop, g.swatchSize, g.swatchSize));
+        swatch->setColour(QColor::fromRgb(cls.colour));
+        swatch->setAppearanceSets(kClassTileAppearance);
+        swatch->setBackgroundColour(buttonFace);
+        // The swatch has no caption, so a screen reader needs the class name from somewhere.
+        swatch->setAccessibleName(className);
+        focusable.emplace_back(row.swatchTabIndex, swatch);
+
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(row.labelName));
+        label->setGeometry(twipsRect(g.labelLeft, row.labelTop, g.labelWidth, g.labelHeight));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(className);
+        label->setFont(designFont(DesignFamily::MsSansSerif, 8.25, true));
+        // Text hangs from the top edge as classic labels draw it, which centres it on the swatch.
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setFocusPolicy(Qt::NoFocus);
+    }
+
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+}
+
+void KeyWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // The closed window lingers until its deferred delete; a Key click before then must build a new one.
+    if (event->isAccepted() && openKeyWindow() == this) {
+        openKeyWindow().clear();
+    }
+}
+
+KeyWindow* KeyWindow::showSingle()
+{
+    QPointer<KeyWindow>& window = openKeyWindow();
+    if (window.isNull()) {
+        window = new KeyWindow();
+        window->show();
+    } else {
+        // Never a second copy: the open window comes back to the front instead.
+        if (window->isMinimized()) {
+            window->showNormal();
+        } else {
+            window->show();
+        }
+        window->raise();
+    }
+    window->activateWindow();
+    return window.data();
+}
+
+KeyWindow* showKeyWindow()
+{
+    return KeyWindow::showSingle();
+}
+
+} // namespace corvanel::ui

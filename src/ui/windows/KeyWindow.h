@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+namespace corvanel::ui {
+
+/**
+ * The legend of the nine element class colours (FrmKey): a modeless, ownerless
+ * top-level window of fixed size, built from its design table. It deletes itself
+ * when closed, so every opening starts from the design again.
+ */
+class KeyWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    KeyWindow();
+
+    /**
+     * Shows the one Key window: builds it if none is open, otherwise brings the
+     * open one to the front and activates it. Returns the window shown.
+     */
+    static KeyWindow* showSingle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFromDesign();
+};
+
+/** Shows the Key window; the main window's Key button runs this. */
+KeyWindow* showKeyWindow();
+
+} // namespace corvanel::ui
