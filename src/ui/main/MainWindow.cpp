@@ -5,6 +5,8 @@
 #include "search/SearchElements.h"
 #include "ui/DesignUnits.h"
 #include "ui/controls/PowerButton.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/KeyWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,6 +126,7 @@ void MainWindow::buildControls()
     m_cmdKey->setIconSize(QSize(kKeyIconPixels, kKeyIconPixels));
     m_cmdKey->setAppearanceSets(kKeyButtonAppearance);
     m_cmdKey->setBackgroundColour(palette().color(QPalette::Button));
+    connect(m_cmdKey, &PowerButton::clicked, this, [] { showKeyWindow(); });
 
     for (const design::FrameDesign& row : design::kFrames) {
         auto* frame = new QGroupBox(text(row.caption), m_client);
@@ -243,10 +246,12 @@ void MainWindow::runCommand(design::Command command)
     case design::Command::SearchElements:
         searchElements();
         break;
+    case design::Command::About:
+        showAboutWindow(m_platform, this);
+        break;
     case design::Command::PrintElementInfo:
     case design::Command::PrintChart:
     case design::Command::CheckForUpdate:
-    case design::Command::About:
     case design::Command::DropDown:
     case design::Command::Separator:
         break;
