@@ -2,7 +2,9 @@
 
 namespace corvanel::platform {
 
+class Connectivity;
 class Dialogs;
+class HttpClient;
 class UrlOpener;
 
 /** The outside services the windows and commands reach, passed in so tests can hand over fakes. */
@@ -10,6 +12,8 @@ struct Platform
 {
     Dialogs& dialogs;
     UrlOpener& urls;
+    Connectivity& connectivity;
+    HttpClient& http;
 };
 
 } // namespace corvanel::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeNetwork.h"
 #include "platform/Platform.h"
 
 namespace corvanel::test {
@@ -10,7 +11,9 @@ struct FakePlatform
 {
     FakeDialogs dialogs;
     FakeUrlOpener urls;
-    platform::Platform platform {dialogs, urls};
+    FakeConnectivity connectivity;
+    FakeHttpClient http;
+    platform::Platform platform {dialogs, urls, connectivity, http};
 };
 
 } // namespace corvanel::test

@@ -1,6 +1,6 @@
 #include "ui/windows/AboutWindow.h"
 
-#include "fakes/FakeDialogs.h"
+#include "fakes/FakePlatform.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 using corvanel::platform::MessageButtons;
 using corvanel::platform::MessageIcon;
 using corvanel::platform::MessageResult;
-using corvanel::test::FakeDialogs;
-using corvanel::test::FakeUrlOpener;
 using corvanel::ui::AboutWindow;
 
 class TestAboutWindow : public QObject
@@ -53,17 +51,13 @@ private:
     std::unique_ptr<AboutWindow> makeWindow(QWidget* owner = nullptr);
     template<typename T = QWidget> T* control(const QString& name);
 
-    FakeDialogs m_dialogs;
-    FakeUrlOpener m_urls;
-    std::unique_ptr<corvanel::platform::Platform> m_platform;
+    std::unique_ptr<corvanel::test::FakePlatform> m_fakes;
     std::unique_ptr<AboutWindow> m_window;
 };
 
 void TestAboutWindow::init()
 {
-    m_dialogs = FakeDialogs();
-    m_urls = FakeUrlOpener();
-    m_platform = std::make_unique<corvanel::platform::Platform>(corvanel::platform::Platform {m_dialogs, m_urls});
+    m_fakes = std::make_unique<corvanel::test::FakePlatform>();
     m_window = makeWindow();
 }
 
@@ -74,7 +68,7 @@ void TestAboutWindow::cleanup()
 
 std::unique_ptr<AboutWindow> TestAboutWindow::makeWindow(QWidget* owner)
 {
-    return std::make_unique<AboutWindow>(*m_platform, owner);
+    return std::make_unique<AboutWindow>(m_fakes->platform, owner);
 }
 
 template<typename T> T* TestAboutWindow::control(const QString& name)
@@ -306,23 +300,23 @@ void TestAboutWindow::linkOpensItsFixedTarget()
 
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_urls.opened, (QList<QUrl> {target, target}));
+    QCOMPARE(m_fakes->urls.opened, (QList<QUrl> {target, target}));
 
     // The target is the program's own, not whatever the label shows.
     link->setText(u"mailto:someone@else.example"_s);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_urls.opened, (QList<QUrl> {target, target, target}));
+    QCOMPARE(m_fakes->urls.opened, (QList<QUrl> {target, target, target}));
 
     // A failed open is not looked at: nothing is shown.
-    m_urls.result = false;
+    m_fakes->urls.result = false;
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_urls.opened.size(), 4);
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QCOMPARE(m_fakes->urls.opened.size(), 4);
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
 
     // A press that is released elsewhere is no click.
     QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
-    QCOMPARE(m_urls.opened.size(), 4);
+    QCOMPARE(m_fakes->urls.opened.size(), 4);
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
 }
 
@@ -359,7 +353,7 @@ void TestAboutWindow::linkByKeyboard()
     link->setFocus(Qt::TabFocusReason);
     QVERIFY(link->hasFocus());
     QTest::keyClick(link, Qt::Key(key));
-    QCOMPARE(m_urls.opened, QList<QUrl> {target});
+    QCOMPARE(m_fakes->urls.opened, QList<QUrl> {target});
 }
 
 void TestAboutWindow::linksAreAnnouncedAsLinks_data()
@@ -397,7 +391,7 @@ void TestAboutWindow::accessiblePressFollowsLink()
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(m_urls.opened, QList<QUrl> {QUrl(u"http://www.dranwick.example"_s)});
+    QCOMPARE(m_fakes->urls.opened, QList<QUrl> {QUrl(u"http://www.dranwick.example"_s)});
 }
 
 void TestAboutWindow::otherControlsReactToNothing()
@@ -411,8 +405,8 @@ void TestAboutWindow::otherControlsReactToNothing()
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, 0));
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
     }
-    QVERIFY(m_urls.opened.isEmpty());
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(m_fakes->urls.opened.isEmpty());
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QVERIFY(m_window->isVisible());
 }
 
@@ -446,13 +440,13 @@ void TestAboutWindow::failingOpenerIsReported()
     QFETCH(int, opens);
     QFETCH(int, reports);
 
-    m_urls.throwsLeft = throws;
-    m_dialogs.answers = answers;
+    m_fakes->urls.throwsLeft = throws;
+    m_fakes->dialogs.answers = answers;
     QTest::mouseClick(control(name), Qt::LeftButton);
 
-    QCOMPARE(m_urls.opened.size(), opens);
-    QCOMPARE(m_dialogs.messages.size(), reports);
-    for (const corvanel::platform::MessageSpec& box : std::as_const(m_dialogs.messages)) {
+    QCOMPARE(m_fakes->urls.opened.size(), opens);
+    QCOMPARE(m_fakes->dialogs.messages.size(), reports);
+    for (const corvanel::platform::MessageSpec& box : std::as_const(m_fakes->dialogs.messages)) {
         QCOMPARE(box.text,
                  u"Error 440: The desktop refused to open the target\r\nin "_s + procedure
                      + u"\r\nThe error occured at line: 1"_s);
@@ -463,10 +457,10 @@ void TestAboutWindow::failingOpenerIsReported()
     QVERIFY(m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size() == 17);
 
     // The next click is handled afresh.
-    m_urls.throwsLeft = 0;
+    m_fakes->urls.throwsLeft = 0;
     QTest::mouseClick(control(name), Qt::LeftButton);
-    QCOMPARE(m_urls.opened.size(), opens + 1);
-    QCOMPARE(m_dialogs.messages.size(), reports);
+    QCOMPARE(m_fakes->urls.opened.size(), opens + 1);
+    QCOMPARE(m_fakes->dialogs.messages.size(), reports);
 }
 
 void TestAboutWindow::showAboutWindowIsModalOverItsOwner()
@@ -486,9 +480,9 @@ void TestAboutWindow::showAboutWindowIsModalOverItsOwner()
         checked = true;
         modal->close();
     });
-    corvanel::ui::showAboutWindow(*m_platform, &owner);
+    corvanel::ui::showAboutWindow(m_fakes->platform, &owner);
     QVERIFY(checked);
-    QCOMPARE(m_urls.opened, QList<QUrl> {QUrl(u"http://www.dranwick.example"_s)});
+    QCOMPARE(m_fakes->urls.opened, QList<QUrl> {QUrl(u"http://www.dranwick.example"_s)});
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(owner.findChildren<AboutWindow*>().isEmpty());
 }
