@@ -1,7 +1,9 @@
 #include "app/ApplicationSetup.h"
 #include "app/Startup.h"
 #include "platform/Platform.h"
+#include "platform/qt/QtConnectivity.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtHttpClient.h"
 #include "platform/qt/QtUrlOpener.h"
 
 #include <QApplication>
@@ -13,7 +15,9 @@ int main(int argc, char* argv[])
 
     corvanel::platform::QtDialogs dialogs;
     corvanel::platform::QtUrlOpener urls;
-    corvanel::platform::Platform platform {dialogs, urls};
+    corvanel::platform::QtConnectivity connectivity;
+    corvanel::platform::QtHttpClient http;
+    corvanel::platform::Platform platform {dialogs, urls, connectivity, http};
 
     if (!corvanel::app::startCorvanel(platform)) {
         return 0;

@@ -7,6 +7,7 @@
 #include "ui/controls/PowerButton.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/KeyWindow.h"
+#include "update/CheckForUpdate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -249,9 +250,11 @@ void MainWindow::runCommand(design::Command command)
     case design::Command::About:
         showAboutWindow(m_platform, this);
         break;
+    case design::Command::CheckForUpdate:
+        update::CheckForUpdate(m_platform.dialogs, m_platform.connectivity, m_platform.http).run(this);
+        break;
     case design::Command::PrintElementInfo:
     case design::Command::PrintChart:
-    case design::Command::CheckForUpdate:
     case design::Command::DropDown:
     case design::Command::Separator:
         break;
