@@ -1,21 +1,44 @@
 #!/usr/bin/env bash
-# Takes a screenshot of a running Corvanel under a virtual X server.
-# Usage: scripts/screenshot.sh OUTPUT.png [SCALE] [-- extra program arguments]
-# The program under test is build/corvanel unless CORVANEL_BIN says otherwise.
+# Takes a screenshot of Corvanel running under a virtual X server.
+# Usage: scripts/screenshot.sh OUTPUT.png [SCALE] [SYMBOL]
+#   SCALE   the Qt scale factor (1 or 2; default 1)
+#   SYMBOL  an element to select first through Search (Ctrl+S), e.g. Na
+# The program is build/corvanel unless CORVANEL_BIN names another.
 set -euo pipefail
-out=${1:?output png}
+out=$(realpath -m "${1:?output png}")
 scale=${2:-1}
-bin=${CORVANEL_BIN:-build/corvanel}
-width=$((700 * scale)); height=$((560 * scale))
-xvfb-run -a -s "-screen 0 ${width}x${height}x24 -dpi 96" bash -c '
-  QT_SCALE_FACTOR='"$scale"' "'"$bin"'" &
-  pid=$!
-  for _ in $(seq 50); do
-    xwininfo -root -tree 2>/dev/null | grep -q "\"Corvanel\"" && break
+symbol=${3:-}
+bin=$(realpath "${CORVANEL_BIN:-build/corvanel}")
+width=$((660 * scale)); height=$((520 * scale))
+
+xvfb-run -a -s "-screen 0 ${width}x${height}x24 -dpi 96" bash -s -- "$bin" "$scale" "$out" "$symbol" <<'INNER'
+set -euo pipefail
+bin=$1 scale=$2 out=$3 symbol=$4
+QT_SCALE_FACTOR=$scale "$bin" &
+pid=$!
+for _ in $(seq 100); do
+    xdotool search --name '^Corvanel$' >/dev/null 2>&1 && break
     sleep 0.1
-  done
-  sleep 1
-  import -window root "'"$out"'"
-  kill $pid
-'
+done
+sleep 1
+if [ -n "$symbol" ]; then
+    window=$(xdotool search --name '^Corvanel$' | head -n 1)
+    xdotool windowfocus --sync "$window"
+    xdotool key ctrl+s
+    for _ in $(seq 50); do
+        xdotool search --name '^Element Search$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    search=$(xdotool search --name '^Element Search$' | head -n 1)
+    xdotool windowfocus --sync "$search"
+    xdotool type --delay 50 "$symbol"
+    xdotool key Return
+    sleep 0.5
+    # No window manager here to hand the focus back to the main window.
+    xdotool windowfocus --sync "$window"
+    sleep 0.5
+fi
+import -window root "$out"
+kill "$pid"
+INNER
 echo "wrote $out"

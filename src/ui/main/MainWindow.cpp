@@ -144,8 +144,13 @@ void MainWindow::buildControls()
         label->setTextFormat(Qt::PlainText);
         label->setText(text(row.caption));
         label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        label->setFont(row.points == 8.25 ? (row.bold ? bold : regular)
-                                          : designFont(DesignFamily::MsSansSerif, row.points, row.bold));
+        QFont font = row.points == 8.25 ? (row.bold ? bold : regular)
+                                        : designFont(DesignFamily::MsSansSerif, row.points, row.bold);
+        if (row.wordWrap) {
+            // The series names are drawn as two lines beside their rows: full width makes them wrap.
+            font.setStretch(QFont::Unstretched);
+        }
+        label->setFont(font);
         label->setAlignment(row.horizontalAlignment | (row.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
         label->setWordWrap(row.wordWrap);
         // Inside a frame the frame's own face shows through, so its tint is not broken up by label boxes.
