@@ -5,6 +5,7 @@
 #include "search/SearchElements.h"
 #include "ui/DesignUnits.h"
 #include "ui/controls/PowerButton.h"
+#include "ui/main/GridNavigation.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/KeyWindow.h"
 #include "update/CheckForUpdate.h"
@@ -45,6 +46,24 @@ constexpr AppearanceSets kKeyButtonAppearance {{
 }};
 
 constexpr int kKeyIconPixels = 24;
+constexpr int kGridPitchTwips = 480;
+const QString kSwatchDescription = QStringLiteral("Selected element");
+
+std::optional<GridDirection> arrowDirection(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return GridDirection::Left;
+    case Qt::Key_Right:
+        return GridDirection::Right;
+    case Qt::Key_Up:
+        return GridDirection::Up;
+    case Qt::Key_Down:
+        return GridDirection::Down;
+    default:
+        return std::nullopt;
+    }
+}
 
 } // namespace
 
@@ -158,6 +177,13 @@ void MainWindow::buildControls()
         if (row.field >= 0) {
             m_valueLabels[static_cast<std::size_t>(row.field)] = label;
         }
+        if (row.describedBy) {
+            // A screen reader then says what the value is: "Sodium, Name:".
+            const QWidget* source = m_client->findChild<QWidget*>(text(row.describedBy));
+            const auto* caption = qobject_cast<const QLabel*>(source);
+            const auto* frame = qobject_cast<const QGroupBox*>(source);
+            label->setAccessibleDescription(caption ? caption->text() : frame ? frame->title() : QString());
+        }
     }
 
     for (const design::LineDesign& row : design::kLines) {
@@ -186,6 +212,11 @@ void MainWindow::buildControls()
         button->setAccessibleDescription(QString::fromUtf8(record.name));
         connect(button, &PowerButton::clicked, this, [this, button, &record] { selectElement(button, record); });
         m_tilesByAtomicNumber[static_cast<std::size_t>(row.atomicNumber)] = {button, &record};
+        const auto index = static_cast<std::size_t>(&row - design::kElementButtons.data());
+        m_tiles[index] = button;
+        m_tileCentres[index]
+            = QPoint(row.left + design::kElementButtonSizeTwips / 2, row.top + design::kElementButtonSizeTwips / 2);
+        button->installEventFilter(this);
     }
 
     m_lblKey = new PowerButton(container(design::kLblKey.container));
@@ -197,6 +228,7 @@ void MainWindow::buildControls()
     m_lblKey->setColour(Qt::white);
     m_lblKey->setAppearanceSets(kClassTileAppearance);
     m_lblKey->setBackgroundColour(palette().color(QPalette::Button));
+    m_lblKey->setAccessibleDescription(kSwatchDescription);
 }
 
 void MainWindow::buildMenus()
@@ -297,6 +329,29 @@ void MainWindow::exitProgram()
 {
     // Closing this window closes every other one (see closeEvent); the program then ends.
     close();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const std::optional<GridDirection> direction = arrowDirection(key);
+    const auto* found = std::find(m_tiles.begin(), m_tiles.end(), watched);
+    if (!direction || found == m_tiles.end()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Only plain arrows (keypad ones included) walk the grid. Every arrow is taken here, so none
+    // falls through to the buttons' own habit of stepping along the tab order instead.
+    if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        const auto from = static_cast<std::size_t>(found - m_tiles.begin());
+        if (const std::optional<std::size_t> to = tileInDirection(m_tileCentres, from, *direction, kGridPitchTwips)) {
+            m_tiles[*to]->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    // At an edge the focus stays put rather than leaving the table.
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

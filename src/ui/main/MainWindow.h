@@ -45,6 +45,7 @@ public:
     void centreOnScreen();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -70,6 +71,9 @@ private:
         const catalogue::ElementRecord* record = nullptr;
     };
     std::array<BoundTile, 110> m_tilesByAtomicNumber {};
+    /** The element tiles and their centres (twips), in design-table order, for the arrow keys. */
+    std::array<PowerButton*, design::kElementButtons.size()> m_tiles {};
+    std::array<QPoint, design::kElementButtons.size()> m_tileCentres {};
     std::array<QLabel*, design::kValueFieldCount> m_valueLabels {};
     /** The selected element's fields, in record order; empty until the first selection. */
     std::array<QString, catalogue::kFieldCount> m_currentElement;

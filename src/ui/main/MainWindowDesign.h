@@ -56,6 +56,8 @@ struct LabelDesign
     bool transparent;
     bool wordWrap;
     int field;
+    /** For a value label: the caption label (or frame) whose text says what the value is. */
+    const char* describedBy;
 };
 
 /** A straight line from (x1, y1) to (x2, y2), in twips. */
