@@ -12,8 +12,10 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     # reading printed PDF back in the tests
     poppler-utils
+    # packaging: the package's library list (dpkg-shlibdeps) and the desktop-entry/metainfo validators
+    dpkg-dev desktop-file-utils appstream
     # screenshots under a virtual X server
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils xdotool imagemagick
 )
 
 missing=()

@@ -11,7 +11,7 @@ void configureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
     QApplication::setOrganizationName(QStringLiteral("Dranwick"));
-    QApplication::setDesktopFileName(QStringLiteral("corvanel"));
+    QApplication::setDesktopFileName(QStringLiteral("example.dranwick.corvanel"));
     // One look on every desktop: the window designs are measured for it.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::installFontSubstitutes();
