@@ -1,0 +1,50 @@
+#include "print/ReportLines.h"
+
+namespace corvanel::print {
+
+namespace {
+
+// The version in the header is part of the report's fixed wording, not the running version.
+const QString kHeader = QStringLiteral("-------------------Corvanel v1.1.8 - by Dranwick-------------------");
+const QString kFooter = QStringLiteral("----------Get Your Copy at ") + QStringLiteral("http://www.dranwick.example")
+    + QStringLiteral("----------");
+
+} // namespace
+
+// clang-format off
+const std::array<ReportFieldSource, kReportFieldCount> kReportFieldSources {{
+    {"LblName",               nullptr, "LblsAA"},
+    {"LblSymbol",             nullptr, "LblsBB"},
+    {"LblAtNumber",           nullptr, "LblsCC"},
+    {"LblAtMass",             nullptr, "LblsDD"},
+    {"LblMeltingPoint",       nullptr, "LblsEE"},
+    {"LblBoilingPoint",       nullptr, "LblsFF"},
+    {"LblClass",              nullptr, "LblsII"},
+    {"LblColor",              nullptr, "LblsLL"},
+    {"LblNumProtonElectrons", nullptr, "LblsGG"},
+    {"LblNumNeutrons",        nullptr, "LblsHH"},
+    {"LblCrySt",              nullptr, "LblsJJ"},
+    {"LblDensity",            nullptr, "LblsKK"},
+    {"LblFirstIon",           nullptr, "LblsMM"},
+    {"LblAtRad",              nullptr, "LblsNN"},
+    {"LblMajorOx",            nullptr, "LblsOO"},
+    {"LblSpecificHeat",       nullptr, "LblsPP"},
+    // The window heads the shells with its frame's caption; the report words it on its own.
+    {nullptr,                 "# of electrons in each shell:", "LblElectRings"},
+}};
+// clang-format on
+
+QStringList reportLines(const std::array<ReportFieldText, kReportFieldCount>& fields)
+{
+    QStringList lines;
+    lines.reserve(kReportLineCount);
+    lines << QString() << QString() << kHeader << QString();
+    for (const ReportFieldText& field : fields) {
+        // Shown values go out untouched, inner spacing included.
+        lines << field.caption + QLatin1Char(' ') + field.value;
+    }
+    lines << QString() << kFooter;
+    return lines;
+}
+
+} // namespace corvanel::print
