@@ -1,11 +1,13 @@
 // Prints how long the main window takes to appear, how much memory a fresh
 // process needs, and how long a selection takes. Run headless:
 //   QT_QPA_PLATFORM=offscreen build/bench/corvanel_bench
+#include "PrintBench.h"
 #include "app/ApplicationSetup.h"
 #include "platform/Platform.h"
 #include "platform/qt/QtConnectivity.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtHttpClient.h"
+#include "platform/qt/QtPrinting.h"
 #include "platform/qt/QtUrlOpener.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/MainWindow.h"
@@ -24,6 +26,7 @@ namespace {
 
 constexpr int kStartupRuns = 25;
 constexpr int kSelectionRuns = 1090;
+constexpr int kPrintRuns = 25;
 
 /** The process's peak resident memory so far, in KiB. */
 long peakMemoryKiB()
@@ -50,7 +53,8 @@ struct RealPlatform
     corvanel::platform::QtUrlOpener urls;
     corvanel::platform::QtConnectivity connectivity;
     corvanel::platform::QtHttpClient http;
-    corvanel::platform::Platform platform {dialogs, urls, connectivity, http};
+    corvanel::platform::QtPrinting printing;
+    corvanel::platform::Platform platform {dialogs, urls, connectivity, http, printing};
 };
 
 /** One fresh process's first window: construct it and paint it once. */
@@ -119,6 +123,14 @@ int main(int argc, char* argv[])
     std::printf("peak memory of a fresh process showing the main window (max of %d): %.1f MiB\n", kStartupRuns,
                 static_cast<double>(peakKiB) / 1024.0);
     std::printf("one selection including the repaint (median of %d): %.3f ms\n", kSelectionRuns, selectionMedianMs());
+    {
+        RealPlatform real;
+        corvanel::ui::MainWindow window(real.platform);
+        window.show();
+        window.elementButton(1)->click();
+        std::printf("one report copy printed to PDF (median of %d): %.2f ms\n", kPrintRuns,
+                    corvanel::bench::medianMsToPrintOneReportCopyToPdf(&window, kPrintRuns));
+    }
     std::printf("peak memory of this benchmark process: %.1f MiB\n", static_cast<double>(peakMemoryKiB()) / 1024.0);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "platform/qt/QtConnectivity.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtHttpClient.h"
+#include "platform/qt/QtPrinting.h"
 #include "platform/qt/QtUrlOpener.h"
 
 #include <QApplication>
@@ -17,7 +18,8 @@ int main(int argc, char* argv[])
     corvanel::platform::QtUrlOpener urls;
     corvanel::platform::QtConnectivity connectivity;
     corvanel::platform::QtHttpClient http;
-    corvanel::platform::Platform platform {dialogs, urls, connectivity, http};
+    corvanel::platform::QtPrinting printing;
+    corvanel::platform::Platform platform {dialogs, urls, connectivity, http, printing};
 
     if (!corvanel::app::startCorvanel(platform)) {
         return 0;

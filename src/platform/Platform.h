@@ -5,6 +5,7 @@ namespace corvanel::platform {
 class Connectivity;
 class Dialogs;
 class HttpClient;
+class Printing;
 class UrlOpener;
 
 /** The outside services the windows and commands reach, passed in so tests can hand over fakes. */
@@ -14,6 +15,7 @@ struct Platform
     UrlOpener& urls;
     Connectivity& connectivity;
     HttpClient& http;
+    Printing& printing;
 };
 
 } // namespace corvanel::platform

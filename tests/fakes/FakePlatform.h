@@ -2,6 +2,7 @@
 
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeNetwork.h"
+#include "fakes/FakePrinting.h"
 #include "platform/Platform.h"
 
 namespace corvanel::test {
@@ -13,7 +14,8 @@ struct FakePlatform
     FakeUrlOpener urls;
     FakeConnectivity connectivity;
     FakeHttpClient http;
-    platform::Platform platform {dialogs, urls, connectivity, http};
+    FakePrinting printing;
+    platform::Platform platform {dialogs, urls, connectivity, http, printing};
 };
 
 } // namespace corvanel::test

@@ -85,7 +85,7 @@ void TestMainWindowUpdate::checkFromTheHelpMenu()
     server.setResponse(QStringLiteral("/Corvanelversion.txt"), LoopbackResponse::text("1.3.0\r\n"));
     FakePlatform fakes;
     LoopbackRedirect http(server);
-    corvanel::platform::Platform platform {fakes.dialogs, fakes.urls, fakes.connectivity, http};
+    corvanel::platform::Platform platform {fakes.dialogs, fakes.urls, fakes.connectivity, http, fakes.printing};
     MainWindow window(platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -115,7 +115,7 @@ void TestMainWindowUpdate::windowPaintsButTakesNoInputDuringTheWait()
     server.setResponse(QStringLiteral("/Corvanelversion.txt"), slow);
     FakePlatform fakes;
     LoopbackRedirect http(server);
-    corvanel::platform::Platform platform {fakes.dialogs, fakes.urls, fakes.connectivity, http};
+    corvanel::platform::Platform platform {fakes.dialogs, fakes.urls, fakes.connectivity, http, fakes.printing};
     MainWindow window(platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -2,6 +2,8 @@
 
 #include "catalogue/ElementCatalogue.h"
 #include "platform/Platform.h"
+#include "print/PrintChart.h"
+#include "print/PrintElementInfo.h"
 #include "search/SearchElements.h"
 #include "ui/DesignUnits.h"
 #include "ui/controls/PowerButton.h"
@@ -291,7 +293,11 @@ void MainWindow::runCommand(design::Command command)
         update::CheckForUpdate(m_platform.dialogs, m_platform.connectivity, m_platform.http).run(this);
         break;
     case design::Command::PrintElementInfo:
+        print::PrintElementInfo(m_platform.dialogs, m_platform.printing).run(this);
+        break;
     case design::Command::PrintChart:
+        print::PrintChart(m_platform.dialogs, m_platform.printing).run(this);
+        break;
     case design::Command::DropDown:
     case design::Command::Separator:
         break;

@@ -1,0 +1,17 @@
+#pragma once
+
+class QWidget;
+
+namespace corvanel::bench {
+
+/**
+ * Prints one copy of the element report of @p mainWindow (which must have an
+ * element selected) through the real Qt printer into a PDF file, @p runs times,
+ * and returns the median time of one run in milliseconds: reading the labels,
+ * writing the 23 lines and handing the document over. The print dialog is
+ * answered with one copy without showing it. Returns -1 when a run shows a box
+ * (nothing selected, or the PDF could not be written).
+ */
+double medianMsToPrintOneReportCopyToPdf(QWidget* mainWindow, int runs);
+
+} // namespace corvanel::bench
