@@ -1,3 +1,4 @@
+#include "ExpectedReports.h"
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakePrinting.h"
@@ -20,33 +21,9 @@ using corvanel::test::FakePlatform;
 using corvanel::test::FakePrinting;
 using corvanel::ui::MainWindow;
 
-namespace {
+using corvanel::test::kHydrogenReport;
 
-const QStringList kHydrogenReport {
-    "",
-    "",
-    "-------------------Corvanel v1.1.8 - by Dranwick-------------------",
-    "",
-    "Name: Hydrogen",
-    "Symbol: H",
-    "Atomic Number: 1",
-    "Atomic Mass: 1.00794",
-    "Melting Point (°C): -259.14",
-    "Boiling Point (°C): -252.87",
-    "Classification: Non-metal",
-    "Color: Colorless",
-    "# of Protons/Electrons: 1",
-    "# of Neutrons: 0",
-    "Crystal Structure: Hexagonal",
-    "Density @ RT (g/cm³): 0.08988",
-    "1st Ion. Energy (kJ/mol): 1312",
-    "At. Radius: 78",
-    "Major Oxidation States: 1-,1+",
-    "Specific Heat (J/g * °C): 14.298",
-    "# of electrons in each shell: 1",
-    "",
-    "----------Get Your Copy at http://www.dranwick.example----------",
-};
+namespace {
 
 QStringList logged(const QStringList& lines)
 {
