@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -220,6 +221,7 @@ private slots:
     void framesTilesAndHeader();
     void noCaptionIsClipped();
     void menuTree();
+    void accessKeyOpensItsDropDown();
     void shortcutsWorkFromAnElementButton_data();
     void shortcutsWorkFromAnElementButton();
     void enterOnTheWindowMovesToTheNextControl();
@@ -500,6 +502,16 @@ void TestMainWindow::menuTree()
             QVERIFY(!actions[i]->isChecked());
         }
     }
+}
+
+void TestMainWindow::accessKeyOpensItsDropDown()
+{
+    auto* search = m_window->findChild<QMenu*>(QStringLiteral("mnuSearch"));
+    QVERIFY(!search->isVisible());
+    // Through the window system, as a key press from the user arrives.
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(search->isVisible());
+    search->close();
 }
 
 void TestMainWindow::shortcutsWorkFromAnElementButton_data()

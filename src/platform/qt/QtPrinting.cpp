@@ -13,6 +13,7 @@ namespace {
 bool runPrintDialog(QPrinter& printer, QWidget* owner)
 {
     QPrintDialog dialog(&printer, owner);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
     // The program writes the copies itself and prints whole documents: a page range chosen for one
     // job would stay on the shared printer and cut the next one, and collation means nothing here.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
