@@ -7,7 +7,7 @@ packages=(
     # compiler and build
     g++ make cmake pkg-config
     # Qt 6 (widgets, printing, network, SVG, tests) and what its CMake files ask for
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     # the faces that stand in for the Windows fonts of the window designs
     fonts-liberation2 fonts-dejavu-core
     # reading printed PDF back in the tests
