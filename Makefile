@@ -38,8 +38,8 @@ package: build
 	cmake --build $(BUILD_DIR) --target package
 
 screenshots: build
-	scripts/screenshot.sh docs/screenshots/main-window.png 1
-	scripts/screenshot.sh docs/screenshots/main-window@2x.png 2
+	scripts/screenshot.sh docs/screenshots/main-window.png 1 Na
+	scripts/screenshot.sh docs/screenshots/main-window@2x.png 2 Br
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -21,8 +21,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 sleep 1
+window=$(xdotool search --name '^Corvanel$' | head -n 1)
 if [ -n "$symbol" ]; then
-    window=$(xdotool search --name '^Corvanel$' | head -n 1)
     xdotool windowfocus --sync "$window"
     xdotool key ctrl+s
     for _ in $(seq 50); do
@@ -38,7 +38,7 @@ if [ -n "$symbol" ]; then
     xdotool windowfocus --sync "$window"
     sleep 0.5
 fi
-import -window root "$out"
+import -window "$window" "$out"
 kill "$pid"
 INNER
 echo "wrote $out"
