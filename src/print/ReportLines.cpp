@@ -1,13 +1,14 @@
 #include "print/ReportLines.h"
 
+#include "ProductInfo.h"
+
 namespace corvanel::print {
 
 namespace {
 
 // The version in the header is part of the report's fixed wording, not the running version.
 const QString kHeader = QStringLiteral("-------------------Corvanel v1.1.8 - by Dranwick-------------------");
-const QString kFooter = QStringLiteral("----------Get Your Copy at ") + QStringLiteral("http://www.dranwick.example")
-    + QStringLiteral("----------");
+const QString kFooter = QStringLiteral("----------Get Your Copy at " CORVANEL_WEB_PAGE "----------");
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "update/CheckForUpdate.h"
 
-#include "Version.h"
+#include "ProductInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/Network.h"
 #include "update/VersionCompare.h"

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "ProductInfo.h"
+
 class QWidget;
 
 namespace corvanel::platform {
@@ -22,7 +24,7 @@ class CheckForUpdate
 {
 public:
     CheckForUpdate(platform::Dialogs& dialogs, platform::Connectivity& connectivity, platform::HttpClient& http,
-                   QUrl versionUrl = QUrl(QStringLiteral("http://www.dranwick.example/Corvanelversion.txt")));
+                   QUrl versionUrl = QUrl(QStringLiteral(CORVANEL_WEB_PAGE "/Corvanelversion.txt")));
 
     /** Runs the check to its end; the boxes it shows are modal to @p owner. Never throws. */
     void run(QWidget* owner) noexcept;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProductInfo.h"
+
 #include <QRgb>
 #include <Qt>
 
@@ -8,8 +10,8 @@
 namespace corvanel::ui {
 
 /** The maker's fixed details shown on the About window. */
-inline constexpr char kSupportAddress[] = "support@dranwick.example";
-inline constexpr char kWebPage[] = "http://www.dranwick.example";
+inline constexpr char kSupportAddress[] = CORVANEL_SUPPORT_ADDRESS;
+inline constexpr char kWebPage[] = CORVANEL_WEB_PAGE;
 inline constexpr char kAuthorName[] = "Dranwick";
 inline constexpr char kLegalNotice[] = "Copyright (C) Dranwick. All rights reserved.";
 
