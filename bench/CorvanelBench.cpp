@@ -3,12 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/corvanel_bench
 #include "PrintBench.h"
 #include "app/ApplicationSetup.h"
-#include "platform/Platform.h"
-#include "platform/qt/QtConnectivity.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtHttpClient.h"
-#include "platform/qt/QtPrinting.h"
-#include "platform/qt/QtUrlOpener.h"
+#include "platform/qt/QtPlatform.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/MainWindow.h"
 
@@ -47,20 +42,10 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
-struct RealPlatform
-{
-    corvanel::platform::QtDialogs dialogs;
-    corvanel::platform::QtUrlOpener urls;
-    corvanel::platform::QtConnectivity connectivity;
-    corvanel::platform::QtHttpClient http;
-    corvanel::platform::QtPrinting printing;
-    corvanel::platform::Platform platform {dialogs, urls, connectivity, http, printing};
-};
-
 /** One fresh process's first window: construct it and paint it once. */
 int startupChild()
 {
-    RealPlatform real;
+    corvanel::platform::QtPlatform real;
     QElapsedTimer clock;
     clock.start();
     corvanel::ui::MainWindow window(real.platform);
@@ -73,7 +58,7 @@ int startupChild()
 /** Median of one click on a tile up to the repaint of what it changed. */
 double selectionMedianMs()
 {
-    RealPlatform real;
+    corvanel::platform::QtPlatform real;
     corvanel::ui::MainWindow window(real.platform);
     window.show();
     QCoreApplication::processEvents();
@@ -124,7 +109,7 @@ int main(int argc, char* argv[])
                 static_cast<double>(peakKiB) / 1024.0);
     std::printf("one selection including the repaint (median of %d): %.3f ms\n", kSelectionRuns, selectionMedianMs());
     {
-        RealPlatform real;
+        corvanel::platform::QtPlatform real;
         corvanel::ui::MainWindow window(real.platform);
         window.show();
         window.elementButton(1)->click();
