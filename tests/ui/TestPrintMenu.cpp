@@ -1,5 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
+#include "support/TriggerAction.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ void TestPrintMenu::printCommandsRefuseBeforeASelection()
     MainWindow window(fakes.platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.findChild<QAction*>(action)->trigger();
+    TRIGGER_ACTION(window, action);
     QCOMPARE(fakes.dialogs.messages.size(), 1);
     QCOMPARE(fakes.dialogs.messages[0].text, QStringLiteral("No element has been selected"));
     QCOMPARE(fakes.dialogs.messages[0].title, QStringLiteral("Error"));

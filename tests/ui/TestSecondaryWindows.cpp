@@ -1,5 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
+#include "support/TriggerAction.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/MainWindow.h"
 
@@ -144,7 +145,7 @@ void TestSecondaryWindows::mainWindowKeepsWorkingWhileTheLegendIsOpen()
     QTest::mouseClick(widget(QStringLiteral("CmdNa")), Qt::LeftButton);
     QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("LblsAA"))->text(), QStringLiteral("Sodium"));
     m_fakes->dialogs.inputAnswers = {QStringLiteral("xe")};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("LblsAA"))->text(), QStringLiteral("Xenon"));
     QCOMPARE(windowsNamed(QStringLiteral("FrmKey")).size(), 1);
 }
@@ -153,7 +154,7 @@ void TestSecondaryWindows::closingTheMainWindowClosesTheLegend()
 {
     QTest::mouseClick(widget(QStringLiteral("CmdKey")), Qt::LeftButton);
     QPointer<QWidget> legend = windowsNamed(QStringLiteral("FrmKey")).first();
-    m_window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuExit");
     flushDeletes();
     QVERIFY(!m_window);
     QVERIFY(!legend);

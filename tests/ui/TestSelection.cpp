@@ -1,6 +1,7 @@
 #include "app/ApplicationSetup.h"
 #include "catalogue/ElementCatalogue.h"
 #include "fakes/FakePlatform.h"
+#include "support/TriggerAction.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/MainWindow.h"
 
@@ -226,7 +227,7 @@ void TestSelection::searchSelects()
     QFETCH(QString, tile);
     QFETCH(QString, name);
     m_fakes->dialogs.inputAnswers = {answer};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
 
     QCOMPARE(m_fakes->dialogs.inputs.size(), 1);
     QCOMPARE(m_fakes->dialogs.inputs[0].prompt, QStringLiteral("Enter Element Symbol"));
@@ -260,7 +261,7 @@ void TestSelection::searchNotFound()
     click(QStringLiteral("CmdK"));
     const QStringList before = shownValues();
     m_fakes->dialogs.inputAnswers = {answer};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
 
     QCOMPARE(m_fakes->dialogs.messages.size(), 1);
     QCOMPARE(m_fakes->dialogs.messages[0].text, QStringLiteral("Sorry, Could not find element!"));
@@ -277,7 +278,7 @@ void TestSelection::searchCancelledChangesNothing()
 {
     // Before any selection: still nothing selected.
     m_fakes->dialogs.inputAnswers = {QString()};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     QCOMPARE(swatch()->text(), QStringLiteral("?"));
     QCOMPARE(shownValues(), QStringList(17, QStringLiteral("?")));
 
@@ -285,7 +286,7 @@ void TestSelection::searchCancelledChangesNothing()
     widget(QStringLiteral("CmdAg"))->setFocus();
     const QStringList before = shownValues();
     m_fakes->dialogs.inputAnswers = {QString()};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     QCOMPARE(m_fakes->dialogs.inputs.size(), 2);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QCOMPARE(shownValues(), before);
