@@ -1,10 +1,13 @@
 #include "app/Startup.h"
 
-#include "app/ErrorReport.h"
+#include "errors/ErrorReport.h"
 #include "platform/Platform.h"
 #include "ui/main/MainWindow.h"
 
 namespace corvanel::app {
+
+using errors::ErrorReport;
+using errors::GuardOutcome;
 
 namespace {
 const QString kProcedure = QStringLiteral("Main");

@@ -15,7 +15,7 @@ namespace corvanel::catalogue {
 struct ElementRecord
 {
     const char* name; ///< English name, spelled as the chart spells it ("Actinum", "Hahnium")
-    const char* symbol; ///< one or two letters, first upper case; also the button's caption
+    const char* symbol; ///< one or two letters, first upper case (the tile captions are the window design's own)
     const char* atNumber; ///< "1" to "109"
     const char* atMass;
     const char* meltingPoint; ///< degrees Celsius or "Unknown"; the unit lives in the caption

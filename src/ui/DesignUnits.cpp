@@ -1,6 +1,9 @@
 #include "ui/DesignUnits.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -25,6 +28,20 @@ QFont designFont(DesignFamily family, double points, bool bold, bool underline)
         // The Windows face is a narrow bitmap font; Arial's metrics at 90 % width fit every
         // caption and value in the widths the designs give them.
         font.setStretch(kMsSansSerifStretch);
+    }
+    return font;
+}
+
+QFont fontSpanning(QFont font, const QString& text, int width)
+{
+    // Stretch scales every advance alike; hinting rounds each glyph, so a second pass corrects the first.
+    for (int pass = 0; pass < 2; ++pass) {
+        const qreal spanned = QFontMetricsF(font).horizontalAdvance(text);
+        if (spanned <= 0) {
+            break;
+        }
+        const int stretch = font.stretch() > 0 ? font.stretch() : int(QFont::Unstretched);
+        font.setStretch(std::clamp(static_cast<int>(std::lround(stretch * width / spanned)), 50, 200));
     }
     return font;
 }

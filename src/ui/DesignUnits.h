@@ -30,6 +30,12 @@ enum class DesignFamily
  */
 QFont designFont(DesignFamily family, double points, bool bold, bool underline = false);
 
+/**
+ * @p font widened or narrowed so that @p text spans @p width pixels, as it does
+ * in the Windows face a design names, whose widths the substitutes do not share.
+ */
+QFont fontSpanning(QFont font, const QString& text, int width);
+
 /** Registers metric-compatible substitutes for the Windows families the designs name. */
 void installFontSubstitutes();
 

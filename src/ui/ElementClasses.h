@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/controls/PowerButton.h"
+#include "ui/Appearance.h"
 
 #include <QRgb>
 
@@ -49,8 +49,6 @@ constexpr const ElementClassDesign& elementClass(ElementClass id)
     return kElementClasses[static_cast<std::size_t>(id)];
 }
 
-inline constexpr QRgb kWhite = qRgb(255, 255, 255);
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
 inline constexpr QRgb kLightGrey = qRgb(224, 224, 224);
 
 /**

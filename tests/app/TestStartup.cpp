@@ -1,7 +1,8 @@
 #include "app/ApplicationSetup.h"
-#include "app/ErrorReport.h"
 #include "app/Startup.h"
+#include "errors/ErrorReport.h"
 #include "fakes/FakePlatform.h"
+#include "support/TriggerAction.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
@@ -12,8 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
-using corvanel::app::RunTimeError;
 using corvanel::app::startCorvanel;
+using corvanel::errors::RunTimeError;
 using corvanel::platform::MessageResult;
 using corvanel::test::FakePlatform;
 using corvanel::ui::MainWindow;
@@ -133,7 +134,7 @@ void TestStartup::closingTheMainWindowClosesTheOthersAndEndsTheProgram()
 
     QTimer::singleShot(0, window, [&] {
         if (byExitCommand) {
-            window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+            TRIGGER_ACTION(*window, "mnuExit");
         } else {
             window->close();
         }

@@ -3,6 +3,7 @@
 #include "platform/qt/QtUrlOpener.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -19,6 +20,7 @@ using corvanel::platform::MessageIcon;
 using corvanel::platform::MessageResult;
 using corvanel::platform::MessageSpec;
 using corvanel::platform::QtDialogs;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,6 +52,9 @@ private slots:
     void errorReportButtons();
     void inputBoxReturnsTheTypedText();
     void cancelledInputBoxReturnsNothing();
+    void inputBoxKeepsOneLineOfAPaste_data();
+    void inputBoxKeepsOneLineOfAPaste();
+    void inputBoxShowsItsTitleWhole();
     void urlOpenerHandsTheTargetToTheDesktop();
 
 private:
@@ -165,6 +170,63 @@ void TestQtDialogs::cancelledInputBoxReturnsNothing()
         input->reject();
     });
     QCOMPARE(dialogs.inputBox(nullptr, "Enter Element Symbol", "Element Search"), QString());
+}
+
+void TestQtDialogs::inputBoxKeepsOneLineOfAPaste_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("cursor"); // where the paste goes into the typed text
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("held");
+
+    QTest::newRow("symbol and a line break") << QString() << 0 << u"Na\n"_s << u"Na"_s;
+    QTest::newRow("Windows line end, more lines") << QString() << 0 << u"Na\r\nK\r\n"_s << u"Na"_s;
+    QTest::newRow("Unicode separators") << QString() << 0 << u"Fe\u2028Co\u2029"_s << u"Fe"_s;
+    QTest::newRow("into typed text, around it kept") << u"Nx"_s << 1 << u"a\nb"_s << u"Nax"_s;
+    QTest::newRow("line break first") << u"Cu"_s << 2 << u"\nZn"_s << u"Cu"_s;
+    QTest::newRow("spaces are kept") << QString() << 0 << u" Na "_s << u" Na "_s;
+}
+
+void TestQtDialogs::inputBoxKeepsOneLineOfAPaste()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, held);
+
+    QtDialogs dialogs;
+    QString shown;
+    whenModalOpens([&](QWidget* modal) {
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        auto* field = input->findChild<QLineEdit*>();
+        QTest::keyClicks(field, typed);
+        field->setCursorPosition(cursor);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        shown = field->text();
+        input->accept();
+    });
+    QCOMPARE(dialogs.inputBox(nullptr, "Enter Element Symbol", "Element Search"), held);
+    QCOMPARE(shown, held);
+}
+
+void TestQtDialogs::inputBoxShowsItsTitleWhole()
+{
+    QtDialogs dialogs;
+    int width = 0;
+    int titleWidth = 0;
+    whenModalOpens([&](QWidget* modal) {
+        width = modal->frameGeometry().width();
+        // A title bar's face is bold and larger than the box's text; beside the title stand the
+        // window's icon and three buttons, at least 150 pixels on any common desktop.
+        QFont titleFont = modal->font();
+        titleFont.setBold(true);
+        titleFont.setPixelSize(QFontMetrics(modal->font()).height() * 5 / 4);
+        titleWidth = QFontMetrics(titleFont).horizontalAdvance(modal->windowTitle()) + 150;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    dialogs.inputBox(nullptr, "Enter Element Symbol", "Element Search");
+    QVERIFY2(width >= titleWidth, qPrintable(u"%1 px wide, the title bar needs %2"_s.arg(width).arg(titleWidth)));
 }
 
 void TestQtDialogs::urlOpenerHandsTheTargetToTheDesktop()

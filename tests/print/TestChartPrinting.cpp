@@ -5,6 +5,7 @@
 #include "print/PrintChart.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QImageReader>

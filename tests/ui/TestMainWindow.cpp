@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,8 @@
 using corvanel::test::FakePlatform;
 using corvanel::ui::MainWindow;
 using corvanel::ui::PowerButton;
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -220,11 +223,13 @@ private slots:
     void informationPanel();
     void framesTilesAndHeader();
     void noCaptionIsClipped();
+    void groupNumbersStandOverTheirColumns();
     void menuTree();
     void accessKeyOpensItsDropDown();
     void shortcutsWorkFromAnElementButton_data();
     void shortcutsWorkFromAnElementButton();
     void enterOnTheWindowMovesToTheNextControl();
+    void enterOnAButtonClicksIt_data();
     void enterOnAButtonClicksIt();
     void tileAppearance();
 
@@ -461,6 +466,46 @@ void TestMainWindow::noCaptionIsClipped()
     }
 }
 
+void TestMainWindow::groupNumbersStandOverTheirColumns()
+{
+    auto* top = find<QLabel>("LblTop");
+    QImage picture = top->grab().toImage();
+    picture.setDevicePixelRatio(1.0);
+    const qreal scale = top->grab().devicePixelRatio();
+    auto inked = [&picture](int x) {
+        for (int y = 0; y < picture.height(); ++y) {
+            if (qGray(picture.pixel(x, y)) < 128) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // The ink of one number: from @p from on, in steps of @p step, up to the first gap of three blank columns.
+    auto numberCentre = [&](int from, int step) {
+        int x = from;
+        while (x >= 0 && x < picture.width() && !inked(x)) {
+            x += step;
+        }
+        const int first = x;
+        int last = x;
+        for (int blank = 0; x >= 0 && x < picture.width() && blank < 3; x += step) {
+            blank = inked(x) ? 0 : blank + 1;
+            last = inked(x) ? x : last;
+        }
+        return top->x() + (first + last) / 2.0 / scale;
+    };
+    auto columnCentre = [this](const char* tile) {
+        const QRect cell = find<QWidget>(tile)->geometry();
+        return cell.x() + cell.width() / 2.0;
+    };
+    QVERIFY2(qAbs(numberCentre(0, 1) - columnCentre("CmdH")) <= 8,
+             qPrintable(u"\"1\" at %1, column 1 at %2"_s.arg(numberCentre(0, 1)).arg(columnCentre("CmdH"))));
+    QVERIFY2(
+        qAbs(numberCentre(picture.width() - 1, -1) - columnCentre("CmdHe")) <= 8,
+        qPrintable(
+            u"\"18\" at %1, column 18 at %2"_s.arg(numberCentre(picture.width() - 1, -1)).arg(columnCentre("CmdHe"))));
+}
+
 void TestMainWindow::menuTree()
 {
     struct Item
@@ -552,18 +597,52 @@ void TestMainWindow::enterOnTheWindowMovesToTheNextControl()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CmdKey"));
 }
 
+void TestMainWindow::enterOnAButtonClicksIt_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("clicks");
+
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("tile, Return") << u"CmdNa"_s << int(Qt::Key_Return) << none << 1;
+    QTest::newRow("tile, keypad Enter") << u"CmdNa"_s << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                        << 1;
+    QTest::newRow("tile, Shift+Return") << u"CmdNa"_s << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                        << 1;
+    QTest::newRow("tile, Ctrl+Return stays put")
+        << u"CmdNa"_s << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0;
+    QTest::newRow("Key, keypad Enter") << u"CmdKey"_s << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                       << 1;
+    QTest::newRow("swatch, keypad Enter")
+        << u"LblKey"_s << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 1;
+}
+
 void TestMainWindow::enterOnAButtonClicksIt()
 {
-    auto* sodium = m_window->findChild<PowerButton*>(QStringLiteral("CmdNa"));
-    sodium->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), sodium);
-    QSignalSpy clicked(sodium, &PowerButton::clicked);
-    QTest::keyClick(sodium, Qt::Key_Return);
-    QCOMPARE(clicked.count(), 1);
-    // Not turned into Tab by the window.
-    QCOMPARE(QApplication::focusWidget(), sodium);
-    QTest::keyClick(sodium, Qt::Key_Space);
-    QCOMPARE(clicked.count(), 2);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, clicks);
+
+    auto* target = m_window->findChild<PowerButton*>(button);
+    QVERIFY(target);
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    QSignalSpy clicked(target, &PowerButton::clicked);
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+    QCOMPARE(clicked.count(), clicks);
+    // Never turned into Tab by the window.
+    QCOMPARE(m_window->focusWidget(), target);
+    if (button == u"CmdNa"_s) {
+        QCOMPARE(find<QLabel>("LblsAA")->text(), clicks ? u"Sodium"_s : u"?"_s);
+    }
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->objectName() == u"FrmKey"_s) {
+            window->close();
+        }
+    }
 }
 
 void TestMainWindow::tileAppearance()

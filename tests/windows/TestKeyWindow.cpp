@@ -9,7 +9,6 @@
 using namespace Qt::StringLiterals;
 using corvanel::ui::KeyWindow;
 using corvanel::ui::PowerButton;
-using corvanel::ui::showKeyWindow;
 
 class TestKeyWindow : public QObject
 {
@@ -47,7 +46,7 @@ QList<QWidget*> TestKeyWindow::keyWindows()
 
 KeyWindow* TestKeyWindow::showAndWait()
 {
-    KeyWindow* key = showKeyWindow();
+    KeyWindow* key = KeyWindow::showSingle();
     if (key && !QTest::qWaitForWindowActive(key)) {
         return nullptr;
     }
@@ -252,7 +251,7 @@ void TestKeyWindow::showingRestoresMinimizedWindow()
     key->showMinimized();
     QTRY_VERIFY(key->isMinimized());
 
-    QCOMPARE(showKeyWindow(), key);
+    QCOMPARE(KeyWindow::showSingle(), key);
     QTRY_VERIFY(!key->isMinimized());
     QVERIFY(key->isVisible());
     QCOMPARE(keyWindows().size(), 1);
@@ -287,7 +286,7 @@ void TestKeyWindow::showingBeforeDeferredDeleteBuildsANewWindow()
     QVERIFY(first->close());
 
     // The closed window is still waiting for deletion; it must not be shown again.
-    QPointer<KeyWindow> second = showKeyWindow();
+    QPointer<KeyWindow> second = KeyWindow::showSingle();
     QVERIFY(second);
     QVERIFY(second != first);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,5 +1,7 @@
 #include "platform/qt/QtHttpClient.h"
 
+#include "platform/BlockingWait.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -159,6 +161,7 @@ std::optional<QString> QtHttpClient::get(const QUrl& url)
         QEventLoop wait;
         QObject::connect(transfer, &QNetworkReply::finished, &wait, &QEventLoop::quit);
         const InputHold hold;
+        const BlockingWait blocked;
         // Repaints and timers go on; the user's clicks and keys wait until the fetch has ended.
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     }

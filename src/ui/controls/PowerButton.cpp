@@ -1,5 +1,7 @@
 #include "ui/controls/PowerButton.h"
 
+#include "ui/controls/EnterKey.h"
+
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -127,8 +129,9 @@ void PowerButton::paintEvent(QPaintEvent*)
 
 void PowerButton::keyPressEvent(QKeyEvent* event)
 {
-    // Space is handled by the base class; Enter clicks too, as on most desktop buttons.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    // Space is handled by the base class; Enter clicks too, as on most desktop buttons, whichever
+    // Enter key it is.
+    if (isEnterPress(*event)) {
         click();
         event->accept();
         return;

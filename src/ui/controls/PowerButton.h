@@ -1,36 +1,12 @@
 #pragma once
 
+#include "ui/Appearance.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QIcon>
 
-#include <array>
-
 namespace corvanel::ui {
-
-/**
- * One end of an appearance gradient: either a fixed colour or the button's own
- * colour property, so a tile re-tinted at run time (the swatch) follows it.
- */
-struct Tint
-{
-    bool usesButtonColour = false;
-    QRgb rgb = 0xffffffff;
-
-    static constexpr Tint buttonColour() { return Tint {true, 0}; }
-    static constexpr Tint fixed(QRgb value) { return Tint {false, value}; }
-};
-
-/** A text colour and a top-to-bottom gradient that paint the face in one state. */
-struct Appearance
-{
-    QRgb text = 0xff000000;
-    Tint gradientStart;
-    Tint gradientEnd;
-};
-
-/** The four appearance sets, in the order the window designs list them. */
-using AppearanceSets = std::array<Appearance, 4>;
 
 /**
  * A flat, gradient-faced tile button: the element buttons, the swatch, the Key

@@ -1,23 +1,27 @@
 #include "ui/main/MainWindow.h"
 
 #include "catalogue/ElementCatalogue.h"
+#include "platform/BlockingWait.h"
 #include "platform/Platform.h"
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
 #include "search/SearchElements.h"
 #include "ui/DesignUnits.h"
+#include "ui/TabOrder.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/GridNavigation.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/KeyWindow.h"
 #include "update/CheckForUpdate.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -26,7 +30,7 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <vector>
+#include <utility>
 
 namespace corvanel::ui {
 
@@ -96,12 +100,17 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+const MainWindow::Tile* MainWindow::tile(int atomicNumber) const
+{
+    const auto found = std::find_if(m_tiles.begin(), m_tiles.end(),
+                                    [atomicNumber](const Tile& tile) { return tile.atomicNumber == atomicNumber; });
+    return found == m_tiles.end() ? nullptr : &*found;
+}
+
 PowerButton* MainWindow::elementButton(int atomicNumber) const
 {
-    if (atomicNumber < 1 || atomicNumber >= static_cast<int>(m_tilesByAtomicNumber.size())) {
-        return nullptr;
-    }
-    return m_tilesByAtomicNumber[static_cast<std::size_t>(atomicNumber)].button;
+    const Tile* found = tile(atomicNumber);
+    return found ? found->button : nullptr;
 }
 
 void MainWindow::centreOnScreen()
@@ -132,44 +141,71 @@ QWidget* MainWindow::container(design::Container which) const
 
 void MainWindow::buildControls()
 {
-    const QFont regular = designFont(DesignFamily::MsSansSerif, 8.25, false);
-    const QFont bold = designFont(DesignFamily::MsSansSerif, 8.25, true);
-    const QFont tileFont = designFont(DesignFamily::Verdana, 9.75, true);
-
+    const DesignFonts fonts {designFont(DesignFamily::MsSansSerif, 8.25, false),
+                             designFont(DesignFamily::MsSansSerif, 8.25, true),
+                             designFont(DesignFamily::Verdana, 9.75, true)};
     // The Key button comes first so the focus chain starts with it.
-    m_cmdKey = new PowerButton(m_client);
-    m_cmdKey->setObjectName(text(design::kCmdKey.name));
-    m_cmdKey->setText(text(design::kCmdKey.caption));
-    m_cmdKey->setGeometry(
-        twipsRect(design::kCmdKey.left, design::kCmdKey.top, design::kCmdKey.width, design::kCmdKey.height));
-    m_cmdKey->setFont(bold);
+    buildKeyButton(fonts);
+    buildFrames(fonts);
+    buildLabels(fonts);
+    buildLines();
+    buildElementTiles(fonts);
+    buildSwatch(fonts);
+}
+
+PowerButton* MainWindow::buildTile(const design::TileDesign& row, const QFont& font)
+{
+    auto* tile = new PowerButton(container(row.container));
+    tile->setObjectName(text(row.name));
+    tile->setText(text(row.caption));
+    tile->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    tile->setFont(font);
+    tile->setBackgroundColour(palette().color(QPalette::Button));
+    return tile;
+}
+
+void MainWindow::buildKeyButton(const DesignFonts& fonts)
+{
+    m_cmdKey = buildTile(design::kCmdKey, fonts.bold);
     m_cmdKey->setToolTip(text(design::kCmdKeyTooltip));
     m_cmdKey->setIcon(QIcon(QStringLiteral(":/art/key.svg")));
     m_cmdKey->setIconSize(QSize(kKeyIconPixels, kKeyIconPixels));
     m_cmdKey->setAppearanceSets(kKeyButtonAppearance);
-    m_cmdKey->setBackgroundColour(palette().color(QPalette::Button));
-    connect(m_cmdKey, &PowerButton::clicked, this, [] { showKeyWindow(); });
+    connect(m_cmdKey, &PowerButton::clicked, this, [] {
+        if (!platform::BlockingWait::isActive()) {
+            KeyWindow::showSingle();
+        }
+    });
+}
 
-    for (const design::FrameDesign& row : design::kFrames) {
+void MainWindow::buildFrames(const DesignFonts& fonts)
+{
+    for (std::size_t i = 0; i < design::kFrames.size(); ++i) {
+        const design::FrameDesign& row = design::kFrames[i];
         auto* frame = new QGroupBox(text(row.caption), m_client);
         frame->setObjectName(text(row.name));
         frame->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        frame->setFont(bold);
-        const auto index = static_cast<std::size_t>(&row - design::kFrames.data());
-        m_frames[index] = frame;
+        frame->setFont(fonts.bold);
+        m_frames[i] = frame;
     }
+}
 
+void MainWindow::buildLabels(const DesignFonts& fonts)
+{
     for (const design::LabelDesign& row : design::kLabels) {
         auto* label = new QLabel(container(row.container));
         label->setObjectName(text(row.name));
         label->setTextFormat(Qt::PlainText);
         label->setText(text(row.caption));
         label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        QFont font = row.points == 8.25 ? (row.bold ? bold : regular)
+        QFont font = row.points == 8.25 ? (row.bold ? fonts.bold : fonts.regular)
                                         : designFont(DesignFamily::MsSansSerif, row.points, row.bold);
         if (row.wordWrap) {
             // The series names are drawn as two lines beside their rows: full width makes them wrap.
             font.setStretch(QFont::Unstretched);
+        }
+        if (row.spansWidth) {
+            font = fontSpanning(font, label->text(), label->width());
         }
         label->setFont(font);
         label->setAlignment(row.horizontalAlignment | (row.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
@@ -187,7 +223,10 @@ void MainWindow::buildControls()
             label->setAccessibleDescription(caption ? caption->text() : frame ? frame->title() : QString());
         }
     }
+}
 
+void MainWindow::buildLines()
+{
     for (const design::LineDesign& row : design::kLines) {
         auto* line = new QFrame(container(row.container));
         line->setObjectName(text(row.name));
@@ -197,14 +236,18 @@ void MainWindow::buildControls()
         line->setGeometry(QRect(QPoint(twipsToPixels(row.x1), twipsToPixels(row.y1)),
                                 QPoint(twipsToPixels(row.x2), twipsToPixels(row.y2))));
     }
+}
 
+void MainWindow::buildElementTiles(const DesignFonts& fonts)
+{
     const int buttonPixels = twipsToPixels(design::kElementButtonSizeTwips);
-    for (const design::ElementButtonDesign& row : design::kElementButtons) {
+    for (std::size_t i = 0; i < design::kElementButtons.size(); ++i) {
+        const design::ElementButtonDesign& row = design::kElementButtons[i];
         auto* button = new PowerButton(m_client);
         button->setObjectName(text(row.name));
         button->setText(text(row.caption));
         button->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), buttonPixels, buttonPixels);
-        button->setFont(tileFont);
+        button->setFont(fonts.tile);
         button->setColour(QColor::fromRgb(elementClass(row.elementClass).colour));
         button->setAppearanceSets(kClassTileAppearance);
         button->setBackgroundColour(QColor::fromRgb(kElementButtonBackground));
@@ -212,24 +255,23 @@ void MainWindow::buildControls()
         const catalogue::ElementRecord& record = catalogue::catalogueEntry(row.atomicNumber);
         // A screen reader then says "Na, Sodium".
         button->setAccessibleDescription(QString::fromUtf8(record.name));
-        connect(button, &PowerButton::clicked, this, [this, button, &record] { selectElement(button, record); });
-        m_tilesByAtomicNumber[static_cast<std::size_t>(row.atomicNumber)] = {button, &record};
-        const auto index = static_cast<std::size_t>(&row - design::kElementButtons.data());
-        m_tiles[index] = button;
-        m_tileCentres[index]
-            = QPoint(row.left + design::kElementButtonSizeTwips / 2, row.top + design::kElementButtonSizeTwips / 2);
+        connect(button, &PowerButton::clicked, this, [this, button, &record] {
+            if (!platform::BlockingWait::isActive()) {
+                selectElement(button, record);
+            }
+        });
         button->installEventFilter(this);
+        m_tiles[i]
+            = {button, &record, row.atomicNumber,
+               QPoint(row.left + design::kElementButtonSizeTwips / 2, row.top + design::kElementButtonSizeTwips / 2)};
     }
+}
 
-    m_lblKey = new PowerButton(container(design::kLblKey.container));
-    m_lblKey->setObjectName(text(design::kLblKey.name));
-    m_lblKey->setText(text(design::kLblKey.caption));
-    m_lblKey->setGeometry(
-        twipsRect(design::kLblKey.left, design::kLblKey.top, design::kLblKey.width, design::kLblKey.height));
-    m_lblKey->setFont(tileFont);
+void MainWindow::buildSwatch(const DesignFonts& fonts)
+{
+    m_lblKey = buildTile(design::kLblKey, fonts.tile);
     m_lblKey->setColour(Qt::white);
     m_lblKey->setAppearanceSets(kClassTileAppearance);
-    m_lblKey->setBackgroundColour(palette().color(QPalette::Button));
     m_lblKey->setAccessibleDescription(kSwatchDescription);
 }
 
@@ -265,20 +307,22 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildTabOrder()
 {
-    std::vector<std::pair<int, QWidget*>> order;
+    TabOrder order;
     order.emplace_back(design::kCmdKey.tabIndex, m_cmdKey);
-    for (const design::ElementButtonDesign& row : design::kElementButtons) {
-        order.emplace_back(row.tabIndex, elementButton(row.atomicNumber));
+    for (std::size_t i = 0; i < m_tiles.size(); ++i) {
+        order.emplace_back(design::kElementButtons[i].tabIndex, m_tiles[i].button);
     }
     order.emplace_back(design::kLblKey.tabIndex, m_lblKey);
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1].second, order[i].second);
-    }
+    chainTabOrder(std::move(order));
 }
 
 void MainWindow::runCommand(design::Command command)
 {
+    // A press that assistive technology makes during a blocking wait reaches the controls directly;
+    // like the held-back window-system input, it must not start anything then.
+    if (platform::BlockingWait::isActive()) {
+        return;
+    }
     switch (command) {
     case design::Command::Exit:
         exitProgram();
@@ -325,8 +369,9 @@ void MainWindow::displayCurrentElement()
 void MainWindow::searchElements()
 {
     search::SearchElements command(m_platform.dialogs, [this](int atomicNumber) {
-        const BoundTile& tile = m_tilesByAtomicNumber.at(static_cast<std::size_t>(atomicNumber));
-        selectElement(tile.button, *tile.record);
+        if (const Tile* found = tile(atomicNumber)) {
+            selectElement(found->button, *found->record);
+        }
     });
     command.run(this);
 }
@@ -344,16 +389,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     const auto* key = static_cast<QKeyEvent*>(event);
     const std::optional<GridDirection> direction = arrowDirection(key);
-    const auto* found = std::find(m_tiles.begin(), m_tiles.end(), watched);
+    const auto found
+        = std::find_if(m_tiles.begin(), m_tiles.end(), [watched](const Tile& tile) { return tile.button == watched; });
     if (!direction || found == m_tiles.end()) {
         return QMainWindow::eventFilter(watched, event);
     }
     // Only plain arrows (keypad ones included) walk the grid. Every arrow is taken here, so none
     // falls through to the buttons' own habit of stepping along the tab order instead.
     if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        std::array<QPoint, design::kElementButtons.size()> centres;
+        std::transform(m_tiles.begin(), m_tiles.end(), centres.begin(), [](const Tile& tile) { return tile.centre; });
         const auto from = static_cast<std::size_t>(found - m_tiles.begin());
-        if (const std::optional<std::size_t> to = tileInDirection(m_tileCentres, from, *direction, kGridPitchTwips)) {
-            m_tiles[*to]->setFocus(Qt::OtherFocusReason);
+        if (const std::optional<std::size_t> to = tileInDirection(centres, from, *direction, kGridPitchTwips)) {
+            m_tiles[*to].button->setFocus(Qt::OtherFocusReason);
         }
     }
     // At an edge the focus stays put rather than leaving the table.
@@ -374,9 +422,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Reached only when no control took the key: Enter then moves on like Tab and is swallowed.
+    // Reached only when no control took the key. Enter moves on like Tab, but never away from a
+    // button: one that let an Enter through (Ctrl+Enter, say) keeps the focus.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusNextChild();
+        if (!qobject_cast<QAbstractButton*>(focusWidget())) {
+            focusNextChild();
+        }
         event->accept();
         return;
     }

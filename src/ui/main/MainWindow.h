@@ -4,7 +4,9 @@
 
 #include "catalogue/ElementRecord.h"
 
+#include <QFont>
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
 
@@ -50,7 +52,30 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /** The three faces the window's controls are drawn in. */
+    struct DesignFonts
+    {
+        QFont regular;
+        QFont bold;
+        QFont tile;
+    };
+    /** An element tile: its button, the record bound to it, and its centre on the table (twips). */
+    struct Tile
+    {
+        PowerButton* button = nullptr;
+        const catalogue::ElementRecord* record = nullptr;
+        int atomicNumber = 0;
+        QPoint centre;
+    };
+
     void buildControls();
+    PowerButton* buildTile(const design::TileDesign& row, const QFont& font);
+    void buildKeyButton(const DesignFonts& fonts);
+    void buildFrames(const DesignFonts& fonts);
+    void buildLabels(const DesignFonts& fonts);
+    void buildLines();
+    void buildElementTiles(const DesignFonts& fonts);
+    void buildSwatch(const DesignFonts& fonts);
     void buildMenus();
     void buildTabOrder();
     QWidget* container(design::Container which) const;
@@ -58,22 +83,15 @@ private:
     void exitProgram();
     void displayCurrentElement();
     void searchElements();
+    const Tile* tile(int atomicNumber) const;
 
     platform::Platform& m_platform;
     QWidget* m_client = nullptr;
     std::array<QGroupBox*, 3> m_frames {};
     PowerButton* m_cmdKey = nullptr;
     PowerButton* m_lblKey = nullptr;
-    /** A tile and the record it was bound to when the window was built. */
-    struct BoundTile
-    {
-        PowerButton* button = nullptr;
-        const catalogue::ElementRecord* record = nullptr;
-    };
-    std::array<BoundTile, 110> m_tilesByAtomicNumber {};
-    /** The element tiles and their centres (twips), in design-table order, for the arrow keys. */
-    std::array<PowerButton*, design::kElementButtons.size()> m_tiles {};
-    std::array<QPoint, design::kElementButtons.size()> m_tileCentres {};
+    /** The element tiles in design-table order. */
+    std::array<Tile, design::kElementButtons.size()> m_tiles {};
     std::array<QLabel*, design::kValueFieldCount> m_valueLabels {};
     /** The selected element's fields, in record order; empty until the first selection. */
     std::array<QString, catalogue::kFieldCount> m_currentElement;

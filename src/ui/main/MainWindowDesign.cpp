@@ -24,7 +24,8 @@ const std::array<FrameDesign, 3> kFrames{{
 
 // Field numbers follow the record: 0 Name ... 16 ElectRings; -1 marks a caption label.
 const std::array<LabelDesign, 36> kLabels{{
-    {"LblTop", kGroupHeader, W, 240, 0, 8415, 255, 9.75, true, L, false, false, -1, nullptr},
+    // The group numbers are spaced by blanks alone, to stand over their columns.
+    {"LblTop", kGroupHeader, W, 240, 0, 8415, 255, 9.75, true, L, false, false, -1, nullptr, true},
     {"LblLan", "Lanthanide Series", W, 240, 5160, 1095, 375, 8.25, true, C, true, true, -1, nullptr},
     {"LblAct", "Actinide Series",   W, 240, 5640, 1095, 375, 8.25, true, C, true, true, -1, nullptr},
 

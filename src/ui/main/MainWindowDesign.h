@@ -58,6 +58,8 @@ struct LabelDesign
     int field;
     /** For a value label: the caption label (or frame) whose text says what the value is. */
     const char* describedBy;
+    /** The caption spans the label's width, as it does in the face the design names. */
+    bool spansWidth = false;
 };
 
 /** A straight line from (x1, y1) to (x2, y2), in twips. */

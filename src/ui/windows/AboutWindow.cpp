@@ -1,8 +1,9 @@
 #include "ui/windows/AboutWindow.h"
 
-#include "app/ErrorReport.h"
+#include "errors/ErrorReport.h"
 #include "platform/UrlOpener.h"
 #include "ui/DesignUnits.h"
+#include "ui/controls/EnterKey.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -129,9 +130,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
-        && event->modifiers() == Qt::NoModifier) {
+    if (isEnterPress(*event) || (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)) {
         event->accept();
         emit activated();
         return;
@@ -288,8 +287,8 @@ void AboutWindow::openLink(AboutLinkTarget target)
     const bool email = target == AboutLinkTarget::SupportEmail;
     const QUrl url = email ? QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kSupportAddress))
                            : QUrl(QString::fromLatin1(kWebPage));
-    app::ErrorReport report(m_platform.dialogs, this,
-                            email ? QStringLiteral("LblEmailAddress_Click") : QStringLiteral("lblWebsite_Click"));
+    errors::ErrorReport report(m_platform.dialogs, this,
+                               email ? QStringLiteral("LblEmailAddress_Click") : QStringLiteral("lblWebsite_Click"));
     // The desktop's answer is not examined: a missing mail client or browser shows nothing here.
     report.run(kOpenStatementLine, [this, &url] { m_platform.urls.open(url); });
 }

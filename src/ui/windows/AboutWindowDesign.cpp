@@ -1,11 +1,11 @@
 #include "ui/windows/AboutWindowDesign.h"
 
+#include "ui/Appearance.h"
+
 namespace corvanel::ui {
 
 namespace {
 
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kPanelGrey = qRgb(224, 224, 224);

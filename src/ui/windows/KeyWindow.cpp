@@ -1,6 +1,7 @@
 #include "ui/windows/KeyWindow.h"
 
 #include "ui/DesignUnits.h"
+#include "ui/TabOrder.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/windows/KeyWindowDesign.h"
 
@@ -58,7 +59,7 @@ void KeyWindow::buildFromDesign()
 {
     const KeyRowGeometry& g = kKeyRowGeometry;
     const QColor buttonFace = palette().color(QPalette::Button);
-    std::vector<std::pair<int, QWidget*>> focusable;
+    TabOrder focusable;
 
     for (const KeyRowDesign& row : kKeyRows) {
         const ElementClassDesign& cls = elementClass(row.elementClass);
@@ -85,11 +86,7 @@ void KeyWindow::buildFromDesign()
         label->setFocusPolicy(Qt::NoFocus);
     }
 
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
-    }
+    chainTabOrder(std::move(focusable));
 }
 
 void KeyWindow::closeEvent(QCloseEvent* event)
@@ -118,11 +115,6 @@ KeyWindow* KeyWindow::showSingle()
     }
     window->activateWindow();
     return window.data();
-}
-
-KeyWindow* showKeyWindow()
-{
-    return KeyWindow::showSingle();
 }
 
 } // namespace corvanel::ui

@@ -29,7 +29,4 @@ private:
     void buildFromDesign();
 };
 
-/** Shows the Key window; the main window's Key button runs this. */
-KeyWindow* showKeyWindow();
-
 } // namespace corvanel::ui

@@ -15,7 +15,6 @@ struct KeyRowDesign
     int swatchTabIndex;
     const char* labelName;
     int labelTop;
-    int labelTabIndex; ///< labels keep their place in the order but never take the focus
 };
 
 /** The Key window itself. */

@@ -1,4 +1,4 @@
-#include "app/ErrorReport.h"
+#include "errors/ErrorReport.h"
 
 #include "platform/Dialogs.h"
 
@@ -6,7 +6,7 @@
 
 #include <new>
 
-namespace corvanel::app {
+namespace corvanel::errors {
 
 namespace {
 
@@ -86,4 +86,4 @@ QString ErrorReport::text(int number, const QString& description, const QString&
         .arg(QString::number(number), description, procedure, QString::number(line));
 }
 
-} // namespace corvanel::app
+} // namespace corvanel::errors

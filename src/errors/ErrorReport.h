@@ -11,7 +11,7 @@ namespace corvanel::platform {
 class Dialogs;
 }
 
-namespace corvanel::app {
+namespace corvanel::errors {
 
 /** A run-time error with the number and description the error report shows. */
 class RunTimeError : public std::runtime_error
@@ -56,4 +56,4 @@ private:
     QString m_procedure;
 };
 
-} // namespace corvanel::app
+} // namespace corvanel::errors

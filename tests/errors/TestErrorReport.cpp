@@ -1,12 +1,12 @@
-#include "app/ErrorReport.h"
+#include "errors/ErrorReport.h"
 #include "fakes/FakeDialogs.h"
 
 #include <QGuiApplication>
 #include <QTest>
 
-using corvanel::app::ErrorReport;
-using corvanel::app::GuardOutcome;
-using corvanel::app::RunTimeError;
+using corvanel::errors::ErrorReport;
+using corvanel::errors::GuardOutcome;
+using corvanel::errors::RunTimeError;
 using corvanel::platform::MessageButtons;
 using corvanel::platform::MessageIcon;
 using corvanel::platform::MessageResult;
