@@ -147,10 +147,13 @@ void TestChartPrinting::init()
     QVERIFY(m_dir->isValid());
     m_pdf = m_dir->filePath("chart.pdf");
     m_dialogRuns = 0;
-    m_printing = std::make_unique<QtPrinting>([this](QPrinter&, QWidget*) {
-        ++m_dialogRuns;
-        return true;
-    });
+    m_printing = std::make_unique<QtPrinting>(
+        [this](QPrinter&, QWidget*) {
+            ++m_dialogRuns;
+            return true;
+        },
+        // The file's name is confirmed as offered.
+        [](QWidget*, const QString& offered) { return offered; });
     QPrinter& printer = m_printing->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdf);
@@ -192,7 +195,7 @@ void TestChartPrinting::chartPageShowsTheWindow()
         m_fakes->dialogs.inputAnswers = {search};
         m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
     }
-    PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get());
+    PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget());
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QCOMPARE(m_dialogRuns, 0);
 
@@ -264,7 +267,7 @@ void TestChartPrinting::chartIsOneCopyWithoutDialog()
     QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("CmdK")), Qt::LeftButton);
     // Whatever was left in the printer, the chart is one copy.
     m_printing->printer().setCopyCount(3);
-    PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get());
+    PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget());
     QCOMPARE(m_dialogRuns, 0);
     QCOMPARE(m_printing->printer().copyCount(), 1);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());

@@ -58,6 +58,8 @@ private slots:
     void printingChangesNothingOnTheWindow();
     void chartPrintsTheClientAreaAtOnce();
     void chartPrinterFailureIsReported();
+    void chartToAFileAsksForItsName_data();
+    void chartToAFileAsksForItsName();
 
 private:
     void click(const char* name)
@@ -65,8 +67,8 @@ private:
         QTest::mouseClick(m_window->findChild<QWidget*>(QString::fromUtf8(name)), Qt::LeftButton);
     }
     QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QString::fromUtf8(name)); }
-    void printReport() { PrintElementInfo(m_fakes->dialogs, *m_printing).run(m_window.get()); }
-    void printChart() { PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get()); }
+    void printReport() { PrintElementInfo(m_fakes->dialogs, *m_printing).run(*m_window, m_window.get()); }
+    void printChart() { PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget()); }
     void verifyFailureBox();
 
     std::unique_ptr<FakePlatform> m_fakes;
@@ -134,9 +136,6 @@ void TestPrintCommands::oneCopyIsTheReportOfTheShownElement()
 
     QCOMPARE(m_printing->lines, kHydrogenReport);
     QCOMPARE(m_printing->log, (QStringList {"dialog", "begin"} + logged(kHydrogenReport) + QStringList {"end"}));
-    // Cancelling must be told apart from confirming, and the option stays on.
-    QCOMPARE(m_printing->cancelErrorWhenShown, QList<bool> {true});
-    QVERIFY(m_printing->cancelErrorOption);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
 }
 
@@ -161,7 +160,6 @@ void TestPrintCommands::cancellingPrintsNothingAndSaysNothing()
 
     QCOMPARE(m_printing->log, QStringList {"dialog"});
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
-    QCOMPARE(m_printing->cancelErrorWhenShown, QList<bool> {true});
 }
 
 void TestPrintCommands::printerFailureIsReported_data()
@@ -296,6 +294,35 @@ void TestPrintCommands::chartPrinterFailureIsReported()
     printChart();
     verifyFailureBox();
     QCOMPARE(m_printing->log, QStringList {"window:ClientArea"});
+}
+
+void TestPrintCommands::chartToAFileAsksForItsName_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("log");
+    QTest::newRow("print queue: no dialog") << ""
+                                            << "" << QStringList {"window:ClientArea"};
+    QTest::newRow("file, another name") << "/tmp/report.pdf"
+                                        << "/tmp/chart.pdf"
+                                        << QStringList {"save dialog:/tmp/report.pdf", "window:ClientArea"};
+    QTest::newRow("file, cancelled") << "/tmp/report.pdf"
+                                     << "" << QStringList {"save dialog:/tmp/report.pdf"};
+}
+
+void TestPrintCommands::chartToAFileAsksForItsName()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, log);
+    click("CmdCu");
+    m_printing->file = file;
+    m_printing->fileAnswer = answer;
+    printChart();
+    QCOMPARE(m_printing->log, log);
+    QCOMPARE(m_printing->file, answer.isEmpty() ? file : answer);
+    // Cancel is silent, like cancelling the print dialog.
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestPrintCommands)

@@ -3,6 +3,7 @@
 #include "ui/main/MainWindowDesign.h"
 
 #include "catalogue/ElementRecord.h"
+#include "print/ReportSource.h"
 
 #include <QMainWindow>
 
@@ -23,7 +24,7 @@ class PowerButton;
  * The periodic-table window: built once from the constant design tables, then
  * driven by its buttons and menu commands.
  */
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public print::ReportSource
 {
     Q_OBJECT
 
@@ -43,6 +44,10 @@ public:
 
     /** Moves the window to the centre of its screen. */
     void centreOnScreen();
+
+    // The print commands' report source, read from the labels (ReportFields.cpp).
+    bool hasSelection() const override;
+    std::array<print::ReportFieldText, print::kReportFieldCount> reportFields() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
