@@ -7,6 +7,7 @@
 #include "print/PrintElementInfo.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -551,9 +553,19 @@ void TestQtPrinting::chartAfterReportToFileAsksForAName()
             dialog->reject();
             return;
         }
-        dialog->selectFile(m_dir->filePath(answer));
-        // Queued: a box the dialog asks with must not open inside this timer's call.
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        // Typed and confirmed as a user does; queued, so that a box the dialog asks with does not open
+        // inside this timer's call.
+        QTimer::singleShot(0, dialog, [dialog, answer] {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, answer);
+            // The dialog's Save, as the completer may hold Return for itself.
+            // Only the typed name counts, not what the folder view highlighted while it was typed.
+            for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+                view->clearSelection();
+            }
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
     });
     user.start();
     printChart();
