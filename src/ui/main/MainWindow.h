@@ -32,6 +32,10 @@ public:
     explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The print commands' report source, read from the labels (ReportFields.cpp).
+    bool hasSelection() const override;
+    std::array<print::ReportFieldText, print::kReportFieldCount> reportFields() const override;
+
     /** The element button bound to @p atomicNumber (1 to 109). */
     PowerButton* elementButton(int atomicNumber) const;
 
@@ -44,10 +48,6 @@ public:
 
     /** Moves the window to the centre of its screen. */
     void centreOnScreen();
-
-    // The print commands' report source, read from the labels (ReportFields.cpp).
-    bool hasSelection() const override;
-    std::array<print::ReportFieldText, print::kReportFieldCount> reportFields() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
