@@ -114,7 +114,7 @@ int main(int argc, char* argv[])
         window.show();
         window.elementButton(1)->click();
         std::printf("one report copy printed to PDF (median of %d): %.2f ms\n", kPrintRuns,
-                    corvanel::bench::medianMsToPrintOneReportCopyToPdf(&window, kPrintRuns));
+                    corvanel::bench::medianMsToPrintOneReportCopyToPdf(window, &window, kPrintRuns));
     }
     std::printf("peak memory of this benchmark process: %.1f MiB\n", static_cast<double>(peakMemoryKiB()) / 1024.0);
     return 0;

@@ -31,7 +31,7 @@ public:
 
 } // namespace
 
-double medianMsToPrintOneReportCopyToPdf(QWidget* mainWindow, int runs)
+double medianMsToPrintOneReportCopyToPdf(const print::ReportSource& source, QWidget* owner, int runs)
 {
     QTemporaryDir dir;
     if (!dir.isValid() || runs < 1) {
@@ -52,7 +52,7 @@ double medianMsToPrintOneReportCopyToPdf(QWidget* mainWindow, int runs)
         printer.setOutputFileName(dir.filePath(QStringLiteral("report-%1.pdf").arg(run)));
         QElapsedTimer timer;
         timer.start();
-        print::PrintElementInfo(dialogs, printing).run(mainWindow);
+        print::PrintElementInfo(dialogs, printing).run(source, owner);
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         if (dialogs.boxes > 0) {
             return -1;

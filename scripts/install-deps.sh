@@ -10,8 +10,12 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     # the faces that stand in for the Windows fonts of the window designs
     fonts-liberation2 fonts-dejavu-core
+    # what became of a print job: libcups, which Qt does not ask
+    libcups2-dev
     # reading printed PDF back in the tests
     poppler-utils
+    # the tests' private print server (cupsd) and its admin tools (lpadmin, cupsreject, cupsaccept)
+    cups-daemon cups-client
     # packaging: the package's library list (dpkg-shlibdeps) and the desktop-entry/metainfo validators
     dpkg-dev desktop-file-utils appstream
     # screenshots under a virtual X server

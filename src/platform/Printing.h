@@ -9,27 +9,21 @@ namespace corvanel::platform {
 enum class PrintDialogOutcome
 {
     Confirmed,
-    Cancelled, ///< cancelled or closed, reported only while the cancel-error option is on
+    Cancelled, ///< cancelled or closed: nothing is to be printed
 };
 
 /**
  * The program's current printer and the print dialog that chooses it. There is
  * one printer for the program's whole life; what the user picks in the dialog
  * stays the current printer. Every failure is a return value for the caller to
- * report; nothing here shows a box of its own.
+ * report; nothing here shows a box of its own. A failure is whatever keeps the
+ * document from its destination: a printer that cannot be opened, a print queue
+ * that refuses the job or has gone, a file that cannot be written completely.
  */
 class Printing
 {
 public:
     virtual ~Printing() = default;
-
-    /**
-     * The dialog's cancel-error option. When on, cancelling or closing the dialog
-     * is its own outcome; when off, a cancel returns like a confirmation with the
-     * printer left as it was. It stays as set until set again.
-     */
-    virtual void setCancelError(bool on) = 0;
-    virtual bool cancelError() const = 0;
 
     /** Shows the modal print dialog (printer, number of copies) over @p owner. */
     virtual PrintDialogOutcome showPrinter(QWidget* owner) = 0;
@@ -41,17 +35,38 @@ public:
      */
     virtual int copies() const = 0;
 
-    /** Opens a document on the current printer; false when the printer cannot be opened. */
+    /**
+     * The file the current printer writes to, as chosen in the print dialog;
+     * empty when it prints to a print queue.
+     */
+    virtual QString outputFile() = 0;
+
+    /**
+     * Shows a modal save dialog over @p owner offering the printer's current
+     * file; the dialog asks before an existing file is replaced. The chosen file
+     * becomes the printer's. False when the user cancelled.
+     */
+    virtual bool chooseOutputFile(QWidget* owner) = 0;
+
+    /**
+     * Opens a document on the current printer; false when the printer cannot be
+     * opened. A file is written beside its target and replaces it only when the
+     * document is complete, so a failure leaves an earlier file untouched.
+     */
     virtual bool beginDocument() = 0;
 
     /**
      * Writes @p text at the left edge of the next line position, in the printer's
-     * default font, and moves to the following line; starts a new page first when
+     * default font with every letter drawn on its own (no ligatures, so the text
+     * reads back as typed), and moves to the following line; starts a new page first when
      * the page is full. An empty text gives an empty line. False on a printer failure.
      */
     virtual bool printLine(const QString& text) = 0;
 
-    /** Closes the open document and hands it to the printer, so the job prints now; false on a failure. */
+    /**
+     * Closes the open document and hands it to the printer, so the job prints
+     * now; false when it did not reach its destination whole.
+     */
     virtual bool endDocument() = 0;
 
     /**

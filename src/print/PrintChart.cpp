@@ -2,8 +2,9 @@
 
 #include "platform/Printing.h"
 #include "print/PrintElementInfo.h"
+#include "print/ReportSource.h"
 
-#include <QMainWindow>
+#include <QWidget>
 
 namespace corvanel::print {
 
@@ -13,21 +14,19 @@ PrintChart::PrintChart(platform::Dialogs& dialogs, platform::Printing& printing)
 {
 }
 
-QWidget* PrintChart::printedArea(QWidget* mainWindow)
+void PrintChart::run(const ReportSource& source, QWidget* chart)
 {
-    // The menu bar is a control of the screen, not part of the chart.
-    const auto* window = qobject_cast<QMainWindow*>(mainWindow);
-    return window && window->centralWidget() ? window->centralWidget() : mainWindow;
-}
-
-void PrintChart::run(QWidget* mainWindow)
-{
-    if (!isElementSelected(mainWindow)) {
-        refuseWithoutSelection(m_dialogs, mainWindow);
+    QWidget* owner = chart ? chart->window() : nullptr;
+    if (!source.hasSelection()) {
+        refuseWithoutSelection(m_dialogs, owner);
         return;
     }
-    if (!m_printing.printWindow(printedArea(mainWindow))) {
-        reportPrintFailure(m_dialogs, mainWindow);
+    // The file may hold what was printed last, the report for instance: its name is confirmed first.
+    if (!m_printing.outputFile().isEmpty() && !m_printing.chooseOutputFile(owner)) {
+        return;
+    }
+    if (!m_printing.printWindow(chart)) {
+        reportPrintFailure(m_dialogs, owner);
     }
 }
 

@@ -9,22 +9,25 @@ class Printing;
 
 namespace corvanel::print {
 
+class ReportSource;
+
 /**
- * The File menu's Print Chart command: prints the main window as it is shown
- * now, one copy on one page of the current printer, without a dialog. What is
- * printed is the window's client area, the chart with the swatch and the
- * information frames; the menu bar is left out. A printer failure is reported.
+ * The File menu's Print Chart command: prints the chart as it is shown now,
+ * one copy on one page of the current printer, without the print dialog. When
+ * the current printer writes to a file, the file's name is asked for first, so
+ * no file is replaced unasked. A printer failure is reported.
  */
 class PrintChart
 {
 public:
     PrintChart(platform::Dialogs& dialogs, platform::Printing& printing);
 
-    /** Runs the command once for @p mainWindow, which it prints and over which its boxes show. */
-    void run(QWidget* mainWindow);
-
-    /** The part of @p mainWindow that goes on the page: its central widget, or the whole window if it has none. */
-    static QWidget* printedArea(QWidget* mainWindow);
+    /**
+     * Runs the command once: prints @p chart (the main window's client area, the
+     * menu bar left out) when @p source has a selection; its boxes show over
+     * @p chart's window.
+     */
+    void run(const ReportSource& source, QWidget* chart);
 
 private:
     platform::Dialogs& m_dialogs;

@@ -12,29 +12,6 @@ const QString kFooter = QStringLiteral("----------Get Your Copy at " CORVANEL_WE
 
 } // namespace
 
-// clang-format off
-const std::array<ReportFieldSource, kReportFieldCount> kReportFieldSources {{
-    {"LblName",               nullptr, "LblsAA"},
-    {"LblSymbol",             nullptr, "LblsBB"},
-    {"LblAtNumber",           nullptr, "LblsCC"},
-    {"LblAtMass",             nullptr, "LblsDD"},
-    {"LblMeltingPoint",       nullptr, "LblsEE"},
-    {"LblBoilingPoint",       nullptr, "LblsFF"},
-    {"LblClass",              nullptr, "LblsII"},
-    {"LblColor",              nullptr, "LblsLL"},
-    {"LblNumProtonElectrons", nullptr, "LblsGG"},
-    {"LblNumNeutrons",        nullptr, "LblsHH"},
-    {"LblCrySt",              nullptr, "LblsJJ"},
-    {"LblDensity",            nullptr, "LblsKK"},
-    {"LblFirstIon",           nullptr, "LblsMM"},
-    {"LblAtRad",              nullptr, "LblsNN"},
-    {"LblMajorOx",            nullptr, "LblsOO"},
-    {"LblSpecificHeat",       nullptr, "LblsPP"},
-    // The window heads the shells with its frame's caption; the report words it on its own.
-    {nullptr,                 "# of electrons in each shell:", "LblElectRings"},
-}};
-// clang-format on
-
 QStringList reportLines(const std::array<ReportFieldText, kReportFieldCount>& fields)
 {
     QStringList lines;

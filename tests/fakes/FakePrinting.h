@@ -14,25 +14,31 @@ namespace corvanel::test {
 /**
  * A printer and print dialog that record every call in order and answer from a
  * script. The log reads e.g. "dialog", "begin", "line:Name: Hydrogen", "end",
- * "window:ClientArea"; lines holds only the texts that were written.
+ * "save dialog:/tmp/report.pdf", "window:ClientArea"; lines holds only the
+ * texts that were written.
  */
 class FakePrinting : public platform::Printing
 {
 public:
-    void setCancelError(bool on) override { cancelErrorOption = on; }
-    bool cancelError() const override { return cancelErrorOption; }
-
     platform::PrintDialogOutcome showPrinter(QWidget*) override
     {
         log.append(QStringLiteral("dialog"));
-        cancelErrorWhenShown.append(cancelErrorOption);
-        if (userCancels && cancelErrorOption) {
-            return platform::PrintDialogOutcome::Cancelled;
-        }
-        return platform::PrintDialogOutcome::Confirmed;
+        return userCancels ? platform::PrintDialogOutcome::Cancelled : platform::PrintDialogOutcome::Confirmed;
     }
 
     int copies() const override { return copiesAnswer; }
+
+    QString outputFile() override { return file; }
+
+    bool chooseOutputFile(QWidget*) override
+    {
+        log.append(QStringLiteral("save dialog:") + file);
+        if (fileAnswer.isEmpty()) {
+            return false;
+        }
+        file = fileAnswer;
+        return true;
+    }
 
     bool beginDocument() override
     {
@@ -69,6 +75,10 @@ public:
 
     // The script.
     bool userCancels = false;
+    /** The printer's file; empty: a print queue. */
+    QString file;
+    /** What the save dialog answers; empty: Cancel. */
+    QString fileAnswer;
     int copiesAnswer = 1;
     bool failsToOpen = false;
     /** After this many lines every further line fails; negative: never. */
@@ -79,8 +89,6 @@ public:
     std::function<void(const QString&)> onLine;
 
     // The record.
-    bool cancelErrorOption = false;
-    QList<bool> cancelErrorWhenShown;
     QStringList log;
     QStringList lines;
     QList<QWidget*> windowsPrinted;

@@ -3,6 +3,7 @@
 #include "fakes/FakePlatform.h"
 #include "platform/qt/QtPrinting.h"
 #include "print/PrintChart.h"
+#include "support/TriggerAction.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAbstractButton>
@@ -148,10 +149,13 @@ void TestChartPrinting::init()
     QVERIFY(m_dir->isValid());
     m_pdf = m_dir->filePath("chart.pdf");
     m_dialogRuns = 0;
-    m_printing = std::make_unique<QtPrinting>([this](QPrinter&, QWidget*) {
-        ++m_dialogRuns;
-        return true;
-    });
+    m_printing = std::make_unique<QtPrinting>(
+        [this](QPrinter&, QWidget*) {
+            ++m_dialogRuns;
+            return true;
+        },
+        // The file's name is confirmed as offered.
+        [](QWidget*, const QString& offered) { return offered; });
     QPrinter& printer = m_printing->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdf);
@@ -191,9 +195,9 @@ void TestChartPrinting::chartPageShowsTheWindow()
         QTest::mouseClick(m_window->findChild<QWidget*>(tile), Qt::LeftButton);
     } else {
         m_fakes->dialogs.inputAnswers = {search};
-        m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+        TRIGGER_ACTION(*m_window, "mnuSearchElements");
     }
-    PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get());
+    PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget());
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QCOMPARE(m_dialogRuns, 0);
 
@@ -265,7 +269,7 @@ void TestChartPrinting::chartIsOneCopyWithoutDialog()
     QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("CmdK")), Qt::LeftButton);
     // Whatever was left in the printer, the chart is one copy.
     m_printing->printer().setCopyCount(3);
-    PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get());
+    PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget());
     QCOMPARE(m_dialogRuns, 0);
     QCOMPARE(m_printing->printer().copyCount(), 1);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());

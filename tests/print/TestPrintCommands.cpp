@@ -4,6 +4,7 @@
 #include "fakes/FakePrinting.h"
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
+#include "support/TriggerAction.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/MainWindow.h"
 
@@ -58,6 +59,8 @@ private slots:
     void printingChangesNothingOnTheWindow();
     void chartPrintsTheClientAreaAtOnce();
     void chartPrinterFailureIsReported();
+    void chartToAFileAsksForItsName_data();
+    void chartToAFileAsksForItsName();
 
 private:
     void click(const char* name)
@@ -65,8 +68,8 @@ private:
         QTest::mouseClick(m_window->findChild<QWidget*>(QString::fromUtf8(name)), Qt::LeftButton);
     }
     QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(QString::fromUtf8(name)); }
-    void printReport() { PrintElementInfo(m_fakes->dialogs, *m_printing).run(m_window.get()); }
-    void printChart() { PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get()); }
+    void printReport() { PrintElementInfo(m_fakes->dialogs, *m_printing).run(*m_window, m_window.get()); }
+    void printChart() { PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget()); }
     void verifyFailureBox();
 
     std::unique_ptr<FakePlatform> m_fakes;
@@ -115,7 +118,7 @@ void TestPrintCommands::refusedBeforeAnySelection()
     QFETCH(bool, chart);
     // Searching for nothing leaves the window without a selection.
     m_fakes->dialogs.inputAnswers = {QString()};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     chart ? printChart() : printReport();
 
     QCOMPARE(m_fakes->dialogs.messages.size(), 1);
@@ -134,9 +137,6 @@ void TestPrintCommands::oneCopyIsTheReportOfTheShownElement()
 
     QCOMPARE(m_printing->lines, kHydrogenReport);
     QCOMPARE(m_printing->log, (QStringList {"dialog", "begin"} + logged(kHydrogenReport) + QStringList {"end"}));
-    // Cancelling must be told apart from confirming, and the option stays on.
-    QCOMPARE(m_printing->cancelErrorWhenShown, QList<bool> {true});
-    QVERIFY(m_printing->cancelErrorOption);
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
 }
 
@@ -161,7 +161,6 @@ void TestPrintCommands::cancellingPrintsNothingAndSaysNothing()
 
     QCOMPARE(m_printing->log, QStringList {"dialog"});
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
-    QCOMPARE(m_printing->cancelErrorWhenShown, QList<bool> {true});
 }
 
 void TestPrintCommands::printerFailureIsReported_data()
@@ -216,7 +215,7 @@ void TestPrintCommands::searchedElementPrintsLikeAClickedOne()
     click("CmdCl");
     m_printing = std::make_unique<FakePrinting>();
     m_fakes->dialogs.inputAnswers = {QStringLiteral("na")};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     printReport();
     QCOMPARE(m_printing->lines, clicked);
     QCOMPARE(m_printing->lines[20], QStringLiteral("# of electrons in each shell: 2  8  1"));
@@ -284,7 +283,7 @@ void TestPrintCommands::chartPrintsTheClientAreaAtOnce()
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
 
     m_fakes->dialogs.inputAnswers = {QStringLiteral("ag")};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     printChart();
     QCOMPARE(m_printing->log, (QStringList {"window:ClientArea", "window:ClientArea"}));
 }
@@ -296,6 +295,35 @@ void TestPrintCommands::chartPrinterFailureIsReported()
     printChart();
     verifyFailureBox();
     QCOMPARE(m_printing->log, QStringList {"window:ClientArea"});
+}
+
+void TestPrintCommands::chartToAFileAsksForItsName_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("log");
+    QTest::newRow("print queue: no dialog") << ""
+                                            << "" << QStringList {"window:ClientArea"};
+    QTest::newRow("file, another name") << "/tmp/report.pdf"
+                                        << "/tmp/chart.pdf"
+                                        << QStringList {"save dialog:/tmp/report.pdf", "window:ClientArea"};
+    QTest::newRow("file, cancelled") << "/tmp/report.pdf"
+                                     << "" << QStringList {"save dialog:/tmp/report.pdf"};
+}
+
+void TestPrintCommands::chartToAFileAsksForItsName()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, log);
+    click("CmdCu");
+    m_printing->file = file;
+    m_printing->fileAnswer = answer;
+    printChart();
+    QCOMPARE(m_printing->log, log);
+    QCOMPARE(m_printing->file, answer.isEmpty() ? file : answer);
+    // Cancel is silent, like cancelling the print dialog.
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestPrintCommands)

@@ -5,21 +5,30 @@
 #include "platform/qt/QtPrinting.h"
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
+#include "support/TriggerAction.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using corvanel::platform::MessageButtons;
 using corvanel::platform::MessageIcon;
@@ -64,10 +73,14 @@ private slots:
     void unknownPrintsAsUnknown();
     void cancelPrintsNothing();
     void copiesAreTakenFromThePrinter();
-    void cancelErrorOption();
+    void cancelIsItsOwnOutcome();
     void eachRunHandsItsDocumentOver();
     void printerThatCannotOpen_data();
     void printerThatCannotOpen();
+    void failedWriteKeepsTheEarlierFile_data();
+    void failedWriteKeepsTheEarlierFile();
+    void chartAfterReportToFileAsksForAName_data();
+    void chartAfterReportToFileAsksForAName();
     void linesNeedAnOpenDocument();
     void realPrintDialog_data();
     void realPrintDialog();
@@ -77,7 +90,7 @@ private:
     {
         QTest::mouseClick(m_window->findChild<QWidget*>(QString::fromUtf8(name)), Qt::LeftButton);
     }
-    void printReport() { PrintElementInfo(m_fakes->dialogs, *m_printing).run(m_window.get()); }
+    void printReport() { PrintElementInfo(m_fakes->dialogs, *m_printing).run(*m_window, m_window.get()); }
     PdfText readBack(const QString& path);
     /** The font's line spacing on the printer, in points. */
     qreal lineSpacing();
@@ -101,6 +114,8 @@ private:
 void TestQtPrinting::initTestCase()
 {
     corvanel::app::configureApplication();
+    // The tests play the user in Qt's own dialogs, whatever a desktop would offer instead.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
 void TestQtPrinting::init()
@@ -115,15 +130,17 @@ void TestQtPrinting::init()
     m_dialogOwner = nullptr;
     // Everything but the dialog's window is the real thing: the copies arrive in the printer as a
     // confirmed dialog leaves them there.
-    m_printing = std::make_unique<QtPrinting>([this](QPrinter& printer, QWidget* owner) {
-        ++m_dialogRuns;
-        m_dialogOwner = owner;
-        m_copiesShown = printer.copyCount();
-        if (m_confirm) {
-            printer.setCopyCount(m_copiesChosen);
-        }
-        return m_confirm;
-    });
+    m_printing = std::make_unique<QtPrinting>(
+        [this](QPrinter& printer, QWidget* owner) {
+            ++m_dialogRuns;
+            m_dialogOwner = owner;
+            m_copiesShown = printer.copyCount();
+            if (m_confirm) {
+                printer.setCopyCount(m_copiesChosen);
+            }
+            return m_confirm;
+        },
+        [](QWidget*, const QString& offered) { return offered; });
     QPrinter& printer = m_printing->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdf);
@@ -302,7 +319,7 @@ void TestQtPrinting::searchedElementPrintsLikeAClickedOne()
     const QString searchedPdf = m_dir->filePath("searched.pdf");
     m_printing->printer().setOutputFileName(searchedPdf);
     m_fakes->dialogs.inputAnswers = {QStringLiteral("cl")};
-    m_window->findChild<QAction*>(QStringLiteral("mnuSearchElements"))->trigger();
+    TRIGGER_ACTION(*m_window, "mnuSearchElements");
     printReport();
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     const PdfText searched = readBack(searchedPdf);
@@ -368,27 +385,19 @@ void TestQtPrinting::copiesAreTakenFromThePrinter()
     QCOMPARE(readBack(m_dir->filePath("again.pdf")).lines().size(), 19);
 }
 
-void TestQtPrinting::cancelErrorOption()
+void TestQtPrinting::cancelIsItsOwnOutcome()
 {
     m_confirm = false;
-    QVERIFY(!m_printing->cancelError());
-    m_printing->setCancelError(true);
     QCOMPARE(m_printing->showPrinter(m_window.get()), PrintDialogOutcome::Cancelled);
-    // Without the option a cancel comes back like a confirmation and leaves the printer as it was.
-    m_printing->setCancelError(false);
-    m_printing->printer().setCopyCount(1);
-    QCOMPARE(m_printing->showPrinter(m_window.get()), PrintDialogOutcome::Confirmed);
     QCOMPARE(m_printing->copies(), 1);
-    QCOMPARE(m_dialogRuns, 2);
+    QCOMPARE(m_dialogRuns, 1);
 
     m_confirm = true;
     m_copiesChosen = 4;
-    m_printing->setCancelError(true);
     QCOMPARE(m_printing->showPrinter(m_window.get()), PrintDialogOutcome::Confirmed);
     QCOMPARE(m_printing->copies(), 4);
     // The printer itself makes one copy of whatever it is sent.
     QCOMPARE(m_printing->printer().copyCount(), 1);
-    QVERIFY(m_printing->cancelError());
 }
 
 void TestQtPrinting::eachRunHandsItsDocumentOver()
@@ -419,19 +428,27 @@ void TestQtPrinting::printerThatCannotOpen_data()
     // A printer with nowhere to send the job, as when none is installed.
     QTest::newRow("element info, nowhere") << false << "";
     QTest::newRow("chart, nowhere") << true << "";
+    // As root permissions stop nothing; these do.
+    QTest::newRow("element info, a file where the folder should be") << false << "blocker/report.pdf";
+    QTest::newRow("chart, a file where the folder should be") << true << "blocker/report.pdf";
+    QTest::newRow("element info, a device, not a file") << false << "/dev/full";
+    QTest::newRow("chart, a device, not a file") << true << "/dev/full";
 }
 
 void TestQtPrinting::printerThatCannotOpen()
 {
     QFETCH(bool, chart);
     QFETCH(QString, target);
-    const QString unreachable = target.isEmpty() ? QString() : m_dir->filePath(target);
+    const QString unreachable = target.isEmpty() ? QString() : QDir(m_dir->path()).filePath(target);
+    QFile blocker(m_dir->filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     m_printing->printer().setOutputFileName(unreachable);
     // An empty name would turn to the system's printer; the job must stay in this test.
     m_printing->printer().setOutputFormat(QPrinter::PdfFormat);
     click("CmdH");
     if (chart) {
-        PrintChart(m_fakes->dialogs, *m_printing).run(m_window.get());
+        PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget());
     } else {
         printReport();
     }
@@ -440,8 +457,9 @@ void TestQtPrinting::printerThatCannotOpen()
     QCOMPARE(m_fakes->dialogs.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(m_fakes->dialogs.messages[0].icon, MessageIcon::Warning);
     QCOMPARE(m_fakes->dialogs.messages[0].buttons, MessageButtons::Ok);
-    QVERIFY(unreachable.isEmpty() || !QFile::exists(unreachable));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    QVERIFY(unreachable.isEmpty() || unreachable.startsWith("/dev/") || !QFile::exists(unreachable));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {"blocker"});
+    QCOMPARE(QDir("/dev").entryList({".full.*"}, QDir::Files | QDir::Hidden | QDir::System), QStringList());
 
     // The printer is usable again once it can be reached.
     m_fakes->dialogs.messages.clear();
@@ -449,6 +467,127 @@ void TestQtPrinting::printerThatCannotOpen()
     printReport();
     QVERIFY(m_fakes->dialogs.messages.isEmpty());
     QCOMPARE(readBack(m_pdf).lines().size(), 19);
+}
+
+void TestQtPrinting::failedWriteKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<bool>("chart");
+    QTest::newRow("element info") << false;
+    QTest::newRow("chart") << true;
+}
+
+void TestQtPrinting::failedWriteKeepsTheEarlierFile()
+{
+    QFETCH(bool, chart);
+    click("CmdH");
+    printReport();
+    QFile earlier(m_pdf);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    const QByteArray earlierBytes = earlier.readAll();
+    earlier.close();
+
+    // Writes fail past 4 KiB, as on a full disk: the system's own error, not one of ours.
+    rlimit saved {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    if (chart) {
+        PrintChart(m_fakes->dialogs, *m_printing).run(*m_window, m_window->centralWidget());
+    } else {
+        printReport();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(m_fakes->dialogs.messages.size(), 1);
+    QCOMPARE(m_fakes->dialogs.messages[0].text, QStringLiteral("The document could not be printed."));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QVERIFY(earlier.readAll() == earlierBytes);
+    // No half-written document is left beside it.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {"report.pdf"});
+}
+
+void TestQtPrinting::chartAfterReportToFileAsksForAName_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Cancel") << "";
+    QTest::newRow("another name") << "chart.pdf";
+    QTest::newRow("the same name, replacing declined") << "report.pdf";
+}
+
+void TestQtPrinting::chartAfterReportToFileAsksForAName()
+{
+    QFETCH(QString, answer);
+    // The real save dialog; only the print dialog is played.
+    QtPrinting printing([](QPrinter&, QWidget*) { return true; });
+    printing.printer().setOutputFormat(QPrinter::PdfFormat);
+    printing.printer().setOutputFileName(m_pdf);
+    click("CmdH");
+    PrintElementInfo(m_fakes->dialogs, printing).run(*m_window, m_window.get());
+    QCOMPARE(readBack(m_pdf).lines()[1].text, QStringLiteral("Name: Hydrogen"));
+    const auto printChart = [&] { PrintChart(m_fakes->dialogs, printing).run(*m_window, m_window->centralWidget()); };
+
+    QString offered;
+    bool askedToReplace = false;
+    QTimer user;
+    user.setInterval(10);
+    connect(&user, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            askedToReplace = true;
+            box->button(QMessageBox::No)->click();
+            return;
+        }
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {
+            return;
+        }
+        if (!offered.isEmpty()) {
+            // Back in the dialog after declining: give up.
+            dialog->reject();
+            return;
+        }
+        offered = dialog->selectedFiles().value(0);
+        if (answer.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // Typed and confirmed as a user does; queued, so that a box the dialog asks with does not open
+        // inside this timer's call.
+        QTimer::singleShot(0, dialog, [dialog, answer] {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, answer);
+            // The dialog's Save, as the completer may hold Return for itself.
+            // Only the typed name counts, not what the folder view highlighted while it was typed.
+            for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+                view->clearSelection();
+            }
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    });
+    user.start();
+    printChart();
+    user.stop();
+
+    QCOMPARE(offered, m_pdf);
+    QCOMPARE(askedToReplace, answer == QStringLiteral("report.pdf"));
+    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+    // The report's file holds the report whatever was answered.
+    const PdfText report = readBack(m_pdf);
+    QCOMPARE(report.lines().size(), 19);
+    QCOMPARE(report.lines()[1].text, QStringLiteral("Name: Hydrogen"));
+    const QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+    if (answer == QStringLiteral("chart.pdf")) {
+        QCOMPARE(files, (QStringList {"chart.pdf", "report.pdf"}));
+        QCOMPARE(readBack(m_dir->filePath(answer)).pageSizes.size(), 1);
+        QCOMPARE(printing.outputFile(), m_dir->filePath(answer));
+    } else {
+        QCOMPARE(files, QStringList {"report.pdf"});
+        QCOMPARE(printing.outputFile(), m_pdf);
+    }
 }
 
 void TestQtPrinting::linesNeedAnOpenDocument()
@@ -461,42 +600,71 @@ void TestQtPrinting::linesNeedAnOpenDocument()
 void TestQtPrinting::realPrintDialog_data()
 {
     QTest::addColumn<bool>("confirm");
-    QTest::newRow("confirmed with two copies") << true;
-    QTest::newRow("cancelled") << false;
+    QTest::addColumn<bool>("fileExists");
+    QTest::newRow("confirmed with two copies") << true << false;
+    QTest::newRow("cancelled") << false << false;
+    QTest::newRow("existing file, replacing declined") << true << true;
 }
 
 void TestQtPrinting::realPrintDialog()
 {
     QFETCH(bool, confirm);
+    QFETCH(bool, fileExists);
+    if (fileExists) {
+        QFile earlier(m_pdf);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    }
     QtPrinting printing;
     printing.printer().setOutputFormat(QPrinter::PdfFormat);
     printing.printer().setOutputFileName(m_pdf);
-    printing.setCancelError(true);
 
     // The user's part, played once the modal dialog is up.
     bool answered = false;
     bool offersPageRange = true;
+    bool askedToReplace = false;
     QTimer user;
     user.setInterval(10);
     connect(&user, &QTimer::timeout, this, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            askedToReplace = true;
+            box->button(QMessageBox::No)->click();
+            return;
+        }
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
         if (!dialog) {
             return;
         }
-        user.stop();
+        if (answered) {
+            // Still open after the replacement was declined.
+            dialog->reject();
+            return;
+        }
         offersPageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
         auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
         if (copies) {
             copies->setValue(2);
         }
         answered = copies != nullptr;
-        confirm ? dialog->accept() : dialog->reject();
+        // Confirmed as a user does, with the dialog's Print button, which runs the dialog's own checks.
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        QPushButton* print = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+        if (!confirm || !print) {
+            answered = answered && print;
+            dialog->reject();
+            return;
+        }
+        // Queued: a box the dialog asks with must not open inside this timer's call.
+        QMetaObject::invokeMethod(print, &QPushButton::click, Qt::QueuedConnection);
     });
     user.start();
     const PrintDialogOutcome outcome = printing.showPrinter(m_window.get());
+    user.stop();
     QVERIFY(answered);
     QVERIFY(!offersPageRange);
-    if (confirm) {
+    // Qt's dialog asks before an existing file is named as the output.
+    QCOMPARE(askedToReplace, fileExists);
+    if (confirm && !fileExists) {
         QCOMPARE(outcome, PrintDialogOutcome::Confirmed);
         QCOMPARE(printing.copies(), 2);
     } else {
@@ -504,7 +672,13 @@ void TestQtPrinting::realPrintDialog()
         QCOMPARE(printing.copies(), 1);
     }
     QCOMPARE(printing.printer().copyCount(), 1);
-    QVERIFY(!QFile::exists(m_pdf));
+    if (fileExists) {
+        QFile earlier(m_pdf);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    } else {
+        QVERIFY(!QFile::exists(m_pdf));
+    }
 }
 
 QTEST_MAIN(TestQtPrinting)

@@ -3,7 +3,6 @@
 #include <QTest>
 
 using corvanel::print::kReportFieldCount;
-using corvanel::print::kReportFieldSources;
 using corvanel::print::ReportFieldText;
 using corvanel::print::reportLines;
 
@@ -15,7 +14,6 @@ private slots:
     void blockIsTheFixedLinesAroundTheFields();
     void valuesGoOutUntouched_data();
     void valuesGoOutUntouched();
-    void fieldsAreReadFromTheLabelsInReportOrder();
 };
 
 namespace {
@@ -101,25 +99,6 @@ void TestReportLines::valuesGoOutUntouched()
         QCOMPARE(lines.size(), 23);
         QCOMPARE(lines[4 + field], line);
     }
-}
-
-void TestReportLines::fieldsAreReadFromTheLabelsInReportOrder()
-{
-    QStringList captions;
-    QStringList values;
-    for (const auto& source : kReportFieldSources) {
-        captions << (source.captionLabel ? QString::fromUtf8(source.captionLabel)
-                                         : QStringLiteral("fixed: ") + QString::fromUtf8(source.fixedCaption));
-        values << QString::fromUtf8(source.valueLabel);
-    }
-    QCOMPARE(captions,
-             (QStringList {"LblName", "LblSymbol", "LblAtNumber", "LblAtMass", "LblMeltingPoint", "LblBoilingPoint",
-                           "LblClass", "LblColor", "LblNumProtonElectrons", "LblNumNeutrons", "LblCrySt", "LblDensity",
-                           "LblFirstIon", "LblAtRad", "LblMajorOx", "LblSpecificHeat",
-                           "fixed: # of electrons in each shell:"}));
-    QCOMPARE(values,
-             (QStringList {"LblsAA", "LblsBB", "LblsCC", "LblsDD", "LblsEE", "LblsFF", "LblsII", "LblsLL", "LblsGG",
-                           "LblsHH", "LblsJJ", "LblsKK", "LblsMM", "LblsNN", "LblsOO", "LblsPP", "LblElectRings"}));
 }
 
 QTEST_GUILESS_MAIN(TestReportLines)

@@ -1,9 +1,12 @@
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
 #include "support/TriggerAction.h"
+#include "ui/controls/PowerButton.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ReportFields.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 
 using corvanel::platform::MessageIcon;
@@ -20,6 +23,7 @@ private slots:
     void printCommandsRefuseBeforeASelection_data();
     void printCommandsRefuseBeforeASelection();
     void printCommandsPrintTheSelection();
+    void reportFieldsAreTheLabelsInReportOrder();
 };
 
 void TestPrintMenu::initTestCase()
@@ -65,7 +69,44 @@ void TestPrintMenu::printCommandsPrintTheSelection()
 
     QTest::keyClick(oxygen, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(fakes.printing.windowsPrinted.size(), 1);
+    // The chart is the area below the menu bar.
+    QCOMPARE(fakes.printing.windowsPrinted[0], window.centralWidget());
     QVERIFY(fakes.dialogs.messages.isEmpty());
+}
+
+void TestPrintMenu::reportFieldsAreTheLabelsInReportOrder()
+{
+    QStringList captions;
+    QStringList values;
+    for (const auto& source : corvanel::ui::design::kReportFieldSources) {
+        captions << (source.captionLabel ? QString::fromUtf8(source.captionLabel)
+                                         : QStringLiteral("fixed: ") + QString::fromUtf8(source.fixedCaption));
+        values << QString::fromUtf8(source.valueLabel);
+    }
+    QCOMPARE(captions,
+             (QStringList {"LblName", "LblSymbol", "LblAtNumber", "LblAtMass", "LblMeltingPoint", "LblBoilingPoint",
+                           "LblClass", "LblColor", "LblNumProtonElectrons", "LblNumNeutrons", "LblCrySt", "LblDensity",
+                           "LblFirstIon", "LblAtRad", "LblMajorOx", "LblSpecificHeat",
+                           "fixed: # of electrons in each shell:"}));
+    QCOMPARE(values,
+             (QStringList {"LblsAA", "LblsBB", "LblsCC", "LblsDD", "LblsEE", "LblsFF", "LblsII", "LblsLL", "LblsGG",
+                           "LblsHH", "LblsJJ", "LblsKK", "LblsMM", "LblsNN", "LblsOO", "LblsPP", "LblElectRings"}));
+
+    // Every name is a label of the built window, so a renamed label cannot print blanks unnoticed.
+    FakePlatform fakes;
+    MainWindow window(fakes.platform);
+    for (const QString& name : captions.mid(0, 16) + values) {
+        QVERIFY2(window.findChild<QLabel*>(name), qPrintable(name));
+    }
+    QVERIFY(!window.hasSelection());
+    QCOMPARE(window.reportFields()[0].value, QStringLiteral("?"));
+    window.elementButton(11)->click();
+    QVERIFY(window.hasSelection());
+    const auto fields = window.reportFields();
+    QCOMPARE(fields[6].caption, QStringLiteral("Classification:"));
+    QCOMPARE(fields[6].value, window.findChild<QLabel*>(QStringLiteral("LblsII"))->text());
+    QCOMPARE(fields[16].caption, QStringLiteral("# of electrons in each shell:"));
+    QCOMPARE(fields[16].value, QStringLiteral("2  8  1"));
 }
 
 QTEST_MAIN(TestPrintMenu)

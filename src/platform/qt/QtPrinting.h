@@ -13,7 +13,14 @@ namespace corvanel::platform {
 /**
  * Printing through one QPrinter kept for the program's life: the system's
  * default printer at first, then whatever the user picks in QPrintDialog. Lines
- * are drawn with a QPainter in the painter's default font on the printer.
+ * are drawn with a QPainter in the painter's default font on the printer. Every
+ * document is named "Corvanel", which names the print job and the PDF.
+ *
+ * Qt reports neither a job that the print server refuses nor a file that could
+ * not be written whole; both are checked here. A print queue is asked whether
+ * it accepts jobs before a document is drawn, and the server's answer to the
+ * submission is read through libcups when it ends. A file is written beside its
+ * target and moved over it only when it holds a complete PDF.
  */
 class QtPrinting : public Printing
 {
@@ -25,8 +32,11 @@ public:
      */
     using DialogRunner = std::function<bool(QPrinter& printer, QWidget* owner)>;
 
-    /** @p runDialog replaces QPrintDialog, for tests; empty means the real dialog. */
-    explicit QtPrinting(DialogRunner runDialog = {});
+    /** Runs a modal save dialog over @p owner offering @p offered; the chosen file, or empty when cancelled. */
+    using FileDialogRunner = std::function<QString(QWidget* owner, const QString& offered)>;
+
+    /** @p runDialog and @p chooseFile replace QPrintDialog and QFileDialog, for tests; empty means the real ones. */
+    explicit QtPrinting(DialogRunner runDialog = {}, FileDialogRunner chooseFile = {});
     ~QtPrinting() override;
 
     Q_DISABLE_COPY_MOVE(QtPrinting)
@@ -34,10 +44,10 @@ public:
     /** The current printer, e.g. to send it to a PDF file; made when first needed. */
     QPrinter& printer();
 
-    void setCancelError(bool on) override { m_cancelError = on; }
-    bool cancelError() const override { return m_cancelError; }
     PrintDialogOutcome showPrinter(QWidget* owner) override;
     int copies() const override { return m_copies; }
+    QString outputFile() override { return printer().outputFileName(); }
+    bool chooseOutputFile(QWidget* owner) override;
     bool beginDocument() override;
     bool printLine(const QString& text) override;
     bool endDocument() override;
@@ -47,11 +57,24 @@ private:
     /** Whether the printer has somewhere to send a document to. */
     bool hasDestination();
     bool printerFailed() { return printer().printerState() == QPrinter::Error; }
+    /** Starts @p painter on the printer, a file going to its part file first; false when it cannot. */
+    bool open(QPainter& painter);
+    /** Ends @p painter's document; whether it was @p drawn whole and reached its destination. */
+    bool close(QPainter& painter, bool drawn);
+    /** Gives the printer @p file to write to, keeping its output format. */
+    void pointPrinterAt(const QString& file);
 
     std::unique_ptr<QPrinter> m_printer;
     DialogRunner m_runDialog;
-    bool m_cancelError = false;
+    FileDialogRunner m_chooseFile;
     int m_copies = 1;
+    /**
+     * While a document for a file is open: the name chosen for it, the file that
+     * name stands for, and the part file written meanwhile.
+     */
+    QString m_chosenFile;
+    QString m_target;
+    QString m_partFile;
     /** Open while a text document is being written. */
     QPainter m_painter;
     /** Top of the next line, in device pixels from the top of the printable area. */

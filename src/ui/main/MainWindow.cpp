@@ -337,10 +337,10 @@ void MainWindow::runCommand(design::Command command)
         update::CheckForUpdate(m_platform.dialogs, m_platform.connectivity, m_platform.http).run(this);
         break;
     case design::Command::PrintElementInfo:
-        print::PrintElementInfo(m_platform.dialogs, m_platform.printing).run(this);
+        print::PrintElementInfo(m_platform.dialogs, m_platform.printing).run(*this, this);
         break;
     case design::Command::PrintChart:
-        print::PrintChart(m_platform.dialogs, m_platform.printing).run(this);
+        print::PrintChart(m_platform.dialogs, m_platform.printing).run(*this, m_client);
         break;
     case design::Command::DropDown:
     case design::Command::Separator:

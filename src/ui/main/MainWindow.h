@@ -3,6 +3,7 @@
 #include "ui/main/MainWindowDesign.h"
 
 #include "catalogue/ElementRecord.h"
+#include "print/ReportSource.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -25,13 +26,17 @@ class PowerButton;
  * The periodic-table window: built once from the constant design tables, then
  * driven by its buttons and menu commands.
  */
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public print::ReportSource
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The print commands' report source, read from the labels (ReportFields.cpp).
+    bool hasSelection() const override;
+    std::array<print::ReportFieldText, print::kReportFieldCount> reportFields() const override;
 
     /** The element button bound to @p atomicNumber (1 to 109). */
     PowerButton* elementButton(int atomicNumber) const;
