@@ -245,7 +245,7 @@ corvanel=$!
 background+=("$corvanel")
 state=""
 for _ in $(seq 150); do
-    state=$(xwininfo -display ":$display" -name Corvanel 2>/dev/null | sed -n 's/^ *Map State: //p')
+    state=$(xwininfo -display ":$display" -name Corvanel 2>/dev/null | sed -n 's/^ *Map State: //p' || true)
     [ "$state" = IsViewable ] && break
     kill -0 "$corvanel" 2>/dev/null || break
     sleep 0.2
