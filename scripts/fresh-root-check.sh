@@ -6,6 +6,7 @@
 # map its window.
 #
 # Run as root from a clone (CI does): scripts/fresh-root-check.sh
+# With CORVANEL_FRESH_ROOT_SCREENSHOT=FILE.png it also keeps a picture of the display.
 # The bare debootstrap root is kept as a tarball in /var/cache/corvanel-fresh-root/ so that later
 # runs skip debootstrap; it never holds anything the project installs. Delete it to start anew.
 # The roots themselves live under /var/tmp and go when the check ends, whatever the outcome.
@@ -54,8 +55,10 @@ work=$(mktemp -d /var/tmp/corvanel-fresh-root.XXXXXX)
 chmod 755 "$work"
 mounts=()
 background=()
+deb=""
 
 # Everything runs in the roots: end every process whose root lies under $work, then the mounts.
+# shellcheck disable=SC2317 # reached through the EXIT trap
 processes_in_roots() {
     local dir pid
     for dir in /proc/[0-9]*; do
@@ -65,6 +68,7 @@ processes_in_roots() {
         esac
     done
 }
+# shellcheck disable=SC2317 # reached through the EXIT trap
 cleanup() {
     local status=$? pids index
     trap - EXIT INT TERM
@@ -171,96 +175,110 @@ add_user() {
     in_root "$1" useradd --create-home --shell /bin/bash --groups sudo "$user"
 }
 
-say "checking commit $commit in $work"
-bare_root
-
-# --- 1. The README's test command, as a new user with git and sudo ---------------------------
-say "first root: git and sudo, then a clone and ./test as $user"
-new_root build
-in_root build apt-get update -qq
-in_root build apt-get install -y -qq --no-install-recommends git sudo >/dev/null
-add_user build
-# A new user's sudo asks for their password; here nobody is there to type it.
-echo "$user ALL=(ALL:ALL) NOPASSWD: ALL" >"$work/build/etc/sudoers.d/$user"
-chmod 440 "$work/build/etc/sudoers.d/$user"
-home=$work/build/home/$user
-git -C "$repo" bundle create -q "$home/corvanel.bundle" HEAD
-chmod 644 "$home/corvanel.bundle"
-as_user build 'git clone -q -c advice.detachedHead=false ~/corvanel.bundle corvanel'
-say "./test (install, build, every test)"
-as_user build 'cd corvanel && ./test'
-say "./test passed after $(elapsed); make package"
-as_user build 'cd corvanel && make package' >"$work/package.log" 2>&1 || {
-    tail -n 40 "$work/package.log" >&2
-    echo "fresh-root-check: make package failed" >&2
-    exit 1
+# 1. The README's test command, as a new user with git and sudo; leaves the package in $deb.
+readme_test_in_first_root() {
+    local home=$work/build/home/$user
+    say "first root: git and sudo, then a clone and ./test as $user"
+    new_root build
+    in_root build apt-get update -qq
+    in_root build apt-get install -y -qq --no-install-recommends git sudo >/dev/null
+    add_user build
+    # A new user's sudo asks for their password; here nobody is there to type it.
+    echo "$user ALL=(ALL:ALL) NOPASSWD: ALL" >"$work/build/etc/sudoers.d/$user"
+    chmod 440 "$work/build/etc/sudoers.d/$user"
+    git -C "$repo" bundle create -q "$home/corvanel.bundle" HEAD
+    chmod 644 "$home/corvanel.bundle"
+    as_user build 'git clone -q -c advice.detachedHead=false ~/corvanel.bundle corvanel'
+    say "./test (install, build, every test)"
+    as_user build 'cd corvanel && ./test'
+    say "./test passed after $(elapsed); make package"
+    as_user build 'cd corvanel && make package' >"$work/package.log" 2>&1 || {
+        tail -n 40 "$work/package.log" >&2
+        echo "fresh-root-check: make package failed" >&2
+        exit 1
+    }
+    deb=$home/corvanel/build/$deb_name
+    [ -f "$deb" ] || {
+        echo "fresh-root-check: make package made no build/$deb_name" >&2
+        exit 1
+    }
 }
-deb=$home/corvanel/build/$deb_name
-[ -f "$deb" ] || {
-    echo "fresh-root-check: make package made no build/$deb_name" >&2
-    exit 1
-}
 
-# --- 2. The package alone, with Xvfb, in a second fresh root -----------------------------------
-say "second root: apt-get install ./$deb_name and xvfb"
-new_root package
-cp "$deb" "$work/package/tmp/$deb_name"
-in_root package apt-get update -qq
-in_root package apt-get install -y -qq --no-install-recommends "/tmp/$deb_name" xvfb >"$work/install.log" 2>&1 || {
-    tail -n 40 "$work/install.log" >&2
-    echo "fresh-root-check: the package did not install" >&2
-    exit 1
-}
-add_user package
+# 2. The package alone, with Xvfb, in a second fresh root: Corvanel must map its window.
+package_in_second_root() {
+    local display="" number corvanel state
+    say "second root: apt-get install ./$deb_name and xvfb"
+    new_root package
+    cp "$deb" "$work/package/tmp/$deb_name"
+    in_root package apt-get update -qq
+    in_root package apt-get install -y -qq --no-install-recommends "/tmp/$deb_name" xvfb >"$work/install.log" 2>&1 || {
+        tail -n 40 "$work/install.log" >&2
+        echo "fresh-root-check: the package did not install" >&2
+        exit 1
+    }
+    add_user package
 
-# Xvfb runs in the root; the check looks at it from here through the server's abstract socket,
-# which the root shares with this machine. A display number far above the ones xvfb-run -a
-# picks, and free here, keeps both sides apart.
-display=""
-for number in $(seq 300 399); do
-    if [ ! -e "/tmp/.X$number-lock" ] && ! grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix; then
-        display=$number
-        break
+    # Xvfb runs in the root; the check looks at it from here through the server's abstract socket,
+    # which the root shares with this machine. A display number far above the ones xvfb-run -a
+    # picks, and free here, keeps both sides apart.
+    for number in $(seq 300 399); do
+        if [ ! -e "/tmp/.X$number-lock" ] && ! grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix; then
+            display=$number
+            break
+        fi
+    done
+    [ -n "$display" ] || {
+        echo "fresh-root-check: no free X display between :300 and :399" >&2
+        exit 1
+    }
+    as_user package "exec Xvfb :$display -nolisten tcp -screen 0 1024x768x24" >"$work/xvfb.log" 2>&1 &
+    background+=($!)
+    for _ in $(seq 100); do
+        xwininfo -display ":$display" -root >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xwininfo -display ":$display" -root >/dev/null 2>&1 || {
+        cat "$work/xvfb.log" >&2
+        echo "fresh-root-check: Xvfb did not start in the second root" >&2
+        exit 1
+    }
+
+    say "corvanel on :$display"
+    DISPLAY_FOR_USER=:$display as_user package 'exec corvanel' >"$work/corvanel.log" 2>&1 &
+    corvanel=$!
+    background+=("$corvanel")
+    for _ in $(seq 150); do
+        state=$(xwininfo -display ":$display" -name Corvanel 2>/dev/null | sed -n 's/^ *Map State: //p' || true)
+        [ "$state" = IsViewable ] && break
+        kill -0 "$corvanel" 2>/dev/null || break
+        sleep 0.2
+    done
+    if [ "$state" != IsViewable ]; then
+        cat "$work/corvanel.log" >&2
+        echo "fresh-root-check: no viewable Corvanel window (map state '${state:-none}')" >&2
+        exit 1
     fi
-done
-[ -n "$display" ] || {
-    echo "fresh-root-check: no free X display between :300 and :399" >&2
-    exit 1
-}
-as_user package "exec Xvfb :$display -nolisten tcp -screen 0 1024x768x24" >"$work/xvfb.log" 2>&1 &
-background+=($!)
-for _ in $(seq 100); do
-    xwininfo -display ":$display" -root >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xwininfo -display ":$display" -root >/dev/null 2>&1 || {
-    cat "$work/xvfb.log" >&2
-    echo "fresh-root-check: Xvfb did not start in the second root" >&2
-    exit 1
+    xwininfo -display ":$display" -name Corvanel | sed -n 's/^ *\(Width\|Height\|Map State\):/  &/p'
+    if [ -n "${CORVANEL_FRESH_ROOT_SCREENSHOT:-}" ]; then
+        sleep 1
+        import -display ":$display" -window root "$CORVANEL_FRESH_ROOT_SCREENSHOT"
+    fi
+    # Still running a moment later, not just drawn on the way out.
+    sleep 1
+    kill -0 "$corvanel" 2>/dev/null || {
+        cat "$work/corvanel.log" >&2
+        echo "fresh-root-check: corvanel ended on its own" >&2
+        exit 1
+    }
+    say "corvanel maps its window from the installed package"
 }
 
-say "corvanel on :$display"
-DISPLAY_FOR_USER=:$display as_user package 'exec corvanel' >"$work/corvanel.log" 2>&1 &
-corvanel=$!
-background+=("$corvanel")
-state=""
-for _ in $(seq 150); do
-    state=$(xwininfo -display ":$display" -name Corvanel 2>/dev/null | sed -n 's/^ *Map State: //p' || true)
-    [ "$state" = IsViewable ] && break
-    kill -0 "$corvanel" 2>/dev/null || break
-    sleep 0.2
-done
-if [ "$state" != IsViewable ]; then
-    cat "$work/corvanel.log" >&2
-    echo "fresh-root-check: no viewable Corvanel window (map state '${state:-none}')" >&2
-    exit 1
-fi
-xwininfo -display ":$display" -name Corvanel | sed -n 's/^ *\(Width\|Height\|Map State\):/  &/p'
-# Still running a moment later, not just drawn on the way out.
-sleep 1
-kill -0 "$corvanel" 2>/dev/null || {
-    cat "$work/corvanel.log" >&2
-    echo "fresh-root-check: corvanel ended on its own" >&2
-    exit 1
+# Everything runs from this one line, which bash has read in full before it starts: editing
+# the script during a long run cannot change the run.
+main() {
+    say "checking commit $commit in $work"
+    bare_root
+    readme_test_in_first_root
+    package_in_second_root
 }
-say "corvanel maps its window from the installed package"
+main; exit
