@@ -231,7 +231,7 @@ package_in_second_root() {
         echo "fresh-root-check: no free X display between :300 and :399" >&2
         exit 1
     }
-    as_user package "exec Xvfb :$display -nolisten tcp -screen 0 1024x768x24" >"$work/xvfb.log" 2>&1 &
+    as_user package "exec Xvfb :$display -nolisten tcp -noreset -screen 0 1024x768x24" >"$work/xvfb.log" 2>&1 &
     background+=($!)
     for _ in $(seq 100); do
         xwininfo -display ":$display" -root >/dev/null 2>&1 && break
