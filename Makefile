@@ -1,4 +1,4 @@
-# Two commands are all a fresh Debian 12 machine needs: `make run` and `make test`.
+# `./run` and `./test` install what is missing (make too) and then call `make run` and `make test`.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
