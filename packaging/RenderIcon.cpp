@@ -1,31 +1,35 @@
-// Renders the program's SVG icon into a square PNG of one size, for the icon theme sizes
-// that desktops still look up as bitmaps. Runs at build time only; it is not installed.
+// Renders one of the program's SVGs into a PNG of one size: the icon theme sizes that
+// desktops still look up as bitmaps, and the art the program shows, so that it needs no SVG
+// renderer at run time. Runs at build time only; it is not installed.
 //
-// Usage: corvanel_render_icon INPUT.svg SIZE OUTPUT.png
+// Usage: corvanel_render_icon INPUT.svg SIZE OUTPUT.png   (SIZE: N for N×N, or WIDTHxHEIGHT)
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QSvgRenderer>
 
 #include <cstdio>
 
 namespace corvanel::packaging {
 
-/** Draws @p svgPath scaled to @p size × @p size pixels on a transparent background and saves it as PNG. */
-bool renderIcon(const QString& svgPath, int size, const QString& pngPath)
+/** Draws @p svgPath stretched to @p size pixels on a transparent background and saves it as PNG. */
+bool renderIcon(const QString& svgPath, QSize size, const QString& pngPath)
 {
     QSvgRenderer renderer(svgPath);
     if (!renderer.isValid()) {
         std::fprintf(stderr, "cannot read SVG %s\n", qPrintable(svgPath));
         return false;
     }
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        renderer.render(&painter, QRectF(0, 0, size, size));
+        renderer.render(&painter, QRectF(QPointF(), size));
     }
     if (!image.save(pngPath, "PNG")) {
         std::fprintf(stderr, "cannot write PNG %s\n", qPrintable(pngPath));
@@ -38,13 +42,19 @@ bool renderIcon(const QString& svgPath, int size, const QString& pngPath)
 
 int main(int argc, char* argv[])
 {
+    // Some art has lettering, and fonts need an application; a build has no display to give it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: %s INPUT.svg SIZE OUTPUT.png\n", argv[0]);
         return 2;
     }
-    bool isNumber = false;
-    const int size = QString::fromLocal8Bit(argv[2]).toInt(&isNumber);
-    if (!isNumber || size < 1 || size > 1024) {
+    const QStringList sides = QString::fromLocal8Bit(argv[2]).split(u'x');
+    bool widthIsNumber = false;
+    bool heightIsNumber = false;
+    const QSize size(sides.first().toInt(&widthIsNumber), sides.last().toInt(&heightIsNumber));
+    if (sides.size() > 2 || !widthIsNumber || !heightIsNumber || size.width() < 1 || size.height() < 1
+        || size.width() > 1024 || size.height() > 1024) {
         std::fprintf(stderr, "bad icon size %s\n", argv[2]);
         return 2;
     }

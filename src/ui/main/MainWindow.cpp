@@ -5,6 +5,7 @@
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
 #include "search/SearchElements.h"
+#include "ui/Art.h"
 #include "ui/DesignUnits.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/main/GridNavigation.h"
@@ -23,7 +24,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -75,7 +75,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
 {
     setObjectName(text(design::kWindowName));
     setWindowTitle(text(design::kWindowCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/art/globe.svg")));
+    setWindowIcon(artIcon(u"globe"));
     // Close and minimize, never maximize: the table is drawn for one size only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -102,17 +102,6 @@ PowerButton* MainWindow::elementButton(int atomicNumber) const
         return nullptr;
     }
     return m_tilesByAtomicNumber[static_cast<std::size_t>(atomicNumber)].button;
-}
-
-void MainWindow::centreOnScreen()
-{
-    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!target) {
-        return;
-    }
-    QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 QWidget* MainWindow::container(design::Container which) const
@@ -144,11 +133,11 @@ void MainWindow::buildControls()
         twipsRect(design::kCmdKey.left, design::kCmdKey.top, design::kCmdKey.width, design::kCmdKey.height));
     m_cmdKey->setFont(bold);
     m_cmdKey->setToolTip(text(design::kCmdKeyTooltip));
-    m_cmdKey->setIcon(QIcon(QStringLiteral(":/art/key.svg")));
+    m_cmdKey->setIcon(artIcon(u"key"));
     m_cmdKey->setIconSize(QSize(kKeyIconPixels, kKeyIconPixels));
     m_cmdKey->setAppearanceSets(kKeyButtonAppearance);
     m_cmdKey->setBackgroundColour(palette().color(QPalette::Button));
-    connect(m_cmdKey, &PowerButton::clicked, this, [] { showKeyWindow(); });
+    connect(m_cmdKey, &PowerButton::clicked, this, [this] { showKeyWindow(this); });
 
     for (const design::FrameDesign& row : design::kFrames) {
         auto* frame = new QGroupBox(text(row.caption), m_client);
