@@ -16,6 +16,8 @@ packages=(
     dpkg-dev desktop-file-utils appstream
     # screenshots under a virtual X server
     xvfb xauth x11-utils xdotool imagemagick
+    # the start-up watcher (X events, XDamage) of the start-up test and benchmark
+    libx11-dev libxdamage-dev libxfixes-dev
 )
 
 missing=()
