@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -24,13 +25,16 @@ struct Rendition
     QString file;
 };
 
-/** Serves a piece's renditions, each decoded when first asked for and kept. */
+/**
+ * Serves a piece's renditions, each decoded when it is asked for. Nothing is kept: the
+ * pictures are a few hundred bytes of PNG, and the window icon's are needed only once.
+ * availableSizes() tells the sizes drawn for scale factor 1, which the window system is sent.
+ */
 class ArtIconEngine final : public QIconEngine
 {
 public:
     explicit ArtIconEngine(std::vector<Rendition> renditions)
         : m_renditions(std::move(renditions))
-        , m_decoded(m_renditions.size())
     {
     }
 
@@ -70,11 +74,8 @@ public:
         if (index == m_renditions.size()) {
             return {};
         }
-        QPixmap& decoded = m_decoded[index];
-        if (decoded.isNull()) {
-            decoded.load(m_renditions[index].file, "PNG");
-        }
-        QPixmap picture = decoded;
+        // Read past QPixmap::load, which would keep every picture in the pixmap cache.
+        QPixmap picture = QPixmap::fromImage(QImage(m_renditions[index].file, "PNG"));
         if (picture.width() > size.width() || picture.height() > size.height()) {
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
@@ -119,7 +120,6 @@ private:
     }
 
     std::vector<Rendition> m_renditions;
-    std::vector<QPixmap> m_decoded;
 };
 
 } // namespace
