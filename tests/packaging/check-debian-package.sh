@@ -85,6 +85,7 @@ fi
 # dpkg-deb -c: mode owner/group size date time path
 dpkg-deb -c "$deb" >"$work/contents"
 expected_files="./usr/bin/corvanel
+./usr/lib/corvanel/libcorvanel-qt-services.so
 ./usr/share/applications/example.dranwick.corvanel.desktop
 ./usr/share/doc/corvanel/copyright
 ./usr/share/icons/hicolor/128x128/apps/example.dranwick.corvanel.png
