@@ -36,7 +36,7 @@ bench: build
 
 # Start-up as a user sees it, against a plain Qt program of the same shape, on a private Xvfb.
 bench-startup: build
-	bench/startup-bench.sh $(BUILD_DIR) 11
+	bench/startup-bench.sh $(BUILD_DIR) 21
 
 package: build
 	cmake --build $(BUILD_DIR) --target package

@@ -5,10 +5,10 @@
 # when its picture was complete, and the process's peak memory 1 s later.
 # Prints medians, each beside the floor's of the same run, and checks the goals.
 #
-# Usage: bench/startup-bench.sh [BUILD_DIR] [ROUNDS]     (defaults: build 11)
+# Usage: bench/startup-bench.sh [BUILD_DIR] [ROUNDS]     (defaults: build 21)
 set -euo pipefail
 build=$(realpath "${1:-build}")
-rounds=${2:-11}
+rounds=${2:-21}
 program=$build/corvanel
 floor=$build/bench/corvanel_floor
 watch=$build/bench/corvanel_startwatch
