@@ -98,6 +98,13 @@ void TestStartupOnX::mappedOnceAtTheCentre()
     environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
     environment.remove(u"QT_SCALE_FACTOR"_s);
+    // Under the sanitizers: libxkbcommon-x11 hands strndup() atom names that end at their
+    // length, not at a terminator, which strict string checks report inside that library.
+    QString sanitizer = environment.value(u"ASAN_OPTIONS"_s);
+    if (!sanitizer.isEmpty()) {
+        environment.insert(u"ASAN_OPTIONS"_s,
+                           sanitizer.replace(u"strict_string_checks=1"_s, u"strict_string_checks=0"_s));
+    }
     QProcess watcher;
     watcher.setProcessEnvironment(environment);
     watcher.setProcessChannelMode(QProcess::ForwardedErrorChannel);
