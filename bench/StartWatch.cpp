@@ -11,6 +11,7 @@
 //   x y w h      where it was mapped: CreateNotify's place and every ConfigureNotify before the map
 //   moves        ConfigureNotify events that changed its place or size after the map
 //   damages      drawings up to complete_ms
+//   cpu_ms       CPU time the program's threads had used when the picture was complete (schedstat)
 //   hwm_kib      VmHWM of the program --settle ms (default 1000) after complete_ms; -1 with --settle 0
 //   screen_w screen_h  the root window's size
 // The program is then ended with SIGTERM. Exit status 0 when a window was seen and completed.
@@ -19,6 +20,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
+#include <dirent.h>
 #include <sys/select.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,6 +68,34 @@ Tracked* find(Window id)
         }
     }
     return nullptr;
+}
+
+/** CPU time, in ms, that all threads of @p pid have run so far (the first field of each schedstat). */
+double cpuTimeMs(pid_t pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/task", static_cast<int>(pid));
+    DIR* tasks = opendir(path);
+    if (!tasks) {
+        return -1;
+    }
+    double total = 0;
+    while (const dirent* task = readdir(tasks)) {
+        if (task->d_name[0] == '.') {
+            continue;
+        }
+        char statPath[128];
+        std::snprintf(statPath, sizeof statPath, "/proc/%d/task/%.24s/schedstat", static_cast<int>(pid), task->d_name);
+        if (FILE* stat = std::fopen(statPath, "r")) {
+            unsigned long long runNs = 0;
+            if (std::fscanf(stat, "%llu", &runNs) == 1) {
+                total += static_cast<double>(runNs) / 1e6;
+            }
+            std::fclose(stat);
+        }
+    }
+    closedir(tasks);
+    return total;
 }
 
 long peakMemoryKiB(pid_t pid)
@@ -221,6 +251,8 @@ int main(int argc, char* argv[])
         }
     }
 
+    // Read at the end of the quiet time: the program has been idle since its last drawing.
+    const double cpuMs = lastMs >= 0 ? cpuTimeMs(child) : -1;
     long hwm = -1;
     if (lastMs >= 0 && settleMs > 0) {
         const double settleUntil = start + lastMs + settleMs;
@@ -236,9 +268,9 @@ int main(int argc, char* argv[])
     int status = 0;
     waitpid(child, &status, 0);
 
-    printf("map_ms=%.2f first_ms=%.2f complete_ms=%.2f x=%d y=%d w=%d h=%d moves=%d damages=%d hwm_kib=%ld "
+    printf("map_ms=%.2f first_ms=%.2f complete_ms=%.2f x=%d y=%d w=%d h=%d moves=%d damages=%d cpu_ms=%.2f hwm_kib=%ld "
            "screen_w=%d screen_h=%d\n",
-           mapMs, firstMs, lastMs, mapX, mapY, mapW, mapH, moves, damages, hwm, rootAttributes.width,
+           mapMs, firstMs, lastMs, mapX, mapY, mapW, mapH, moves, damages, cpuMs, hwm, rootAttributes.width,
            rootAttributes.height);
     XCloseDisplay(display);
     return window != None && lastMs >= 0 ? 0 : 1;
