@@ -9,7 +9,7 @@ HEADLESS = QT_QPA_PLATFORM=offscreen
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-asan bench package screenshots clean
+.PHONY: all deps build run test test-asan bench bench-startup package screenshots clean
 
 all: build
 
@@ -33,6 +33,10 @@ test-asan: deps
 
 bench: build
 	$(HEADLESS) ./$(BUILD_DIR)/bench/corvanel_bench
+
+# Start-up as a user sees it, against a plain Qt program of the same shape, on a private Xvfb.
+bench-startup: build
+	bench/startup-bench.sh $(BUILD_DIR) 21
 
 package: build
 	cmake --build $(BUILD_DIR) --target package

@@ -83,8 +83,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dranwick.example")
 set(CPACK_DEBIAN_COMPRESSION_TYPE "xz")
 # dpkg-shlibdeps writes the libraries the binary links (Qt 6, libstdc++, libc) with the minimum
 # versions the symbols it uses need. The plugins Qt loads at run time come with those packages
-# (the X11 platform plugin with libqt6gui6, the SVG icon engine with libqt6svg6, the CUPS print
-# plugin with libqt6printsupport6); what is left is the faces that stand in for the Windows
+# (the X11 platform plugin with libqt6gui6, the CUPS print plugin with libqt6printsupport6; the
+# art is drawn into PNGs at build time, so no SVG support is needed); what is left is the faces that stand in for the Windows
 # fonts of the window designs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")

@@ -2,7 +2,10 @@
 
 #include "errors/ErrorReport.h"
 #include "platform/Platform.h"
+#include "ui/WindowPlacement.h"
 #include "ui/main/MainWindow.h"
+
+#include <QGuiApplication>
 
 namespace corvanel::app {
 
@@ -37,8 +40,9 @@ ui::MainWindow* startCorvanel(platform::Platform& platform, const MainWindowLoad
     }
 
     const GuardOutcome shown = report.run(kShowLine, [&] {
+        // Placed first, so it is mapped once, where it stays.
+        ui::centreOnScreen(*window, QGuiApplication::primaryScreen());
         window->show();
-        window->centreOnScreen();
     });
     if (shown == GuardOutcome::Aborted) {
         delete window;

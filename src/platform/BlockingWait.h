@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QVariant>
+
 namespace corvanel::platform {
 
 /**
@@ -7,23 +10,32 @@ namespace corvanel::platform {
  * fetch). The window system's input is held back by the wait itself, but a press
  * made through assistive technology reaches a control directly; so the windows
  * ask isActive() before they act on any user action, and do nothing meanwhile.
+ * The count lives on the application object, which the program and the services
+ * module it loads share.
  */
 class BlockingWait
 {
 public:
-    BlockingWait() { ++depth(); }
-    ~BlockingWait() { --depth(); }
+    BlockingWait() { adjust(+1); }
+    ~BlockingWait() { adjust(-1); }
     BlockingWait(const BlockingWait&) = delete;
     BlockingWait& operator=(const BlockingWait&) = delete;
 
     /** Whether a blocking wait is under way. */
-    static bool isActive() { return depth() > 0; }
+    static bool isActive()
+    {
+        const QCoreApplication* app = QCoreApplication::instance();
+        return app && app->property(kWaits).toInt() > 0;
+    }
 
 private:
-    static int& depth()
+    static constexpr const char* kWaits = "corvanelBlockingWaits";
+
+    static void adjust(int by)
     {
-        static int waits = 0;
-        return waits;
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            app->setProperty(kWaits, app->property(kWaits).toInt() + by);
+        }
     }
 };
 

@@ -67,10 +67,12 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # Package names only: one per relation, alternatives and version constraints dropped.
 depend_names=$(echo "$depends" | tr ',|' '\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | sed '/^$/d' | sort -u)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6svg6 libqt6printsupport6 \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 \
     fonts-liberation2 fonts-dejavu-core libc6 libstdc++6; do
     echo "$depend_names" | grep -qxF "$package" || fail "Depends lacks $package"
 done
+# The art is drawn at build time: nothing renders SVG when the program runs.
+echo "$depend_names" | grep -qxF libqt6svg6 && fail "Depends names libqt6svg6, which the program does not use"
 relations=$(echo "$depends" | tr ',' '\n' | sed -E 's/^ +//; s/ +$//')
 for package in libc6 libstdc++6 libqt6core6; do
     echo "$relations" | grep -q "^$package (>= " || fail "Depends has no minimum version of $package"
@@ -83,6 +85,7 @@ fi
 # dpkg-deb -c: mode owner/group size date time path
 dpkg-deb -c "$deb" >"$work/contents"
 expected_files="./usr/bin/corvanel
+./usr/lib/corvanel/libcorvanel-qt-services.so
 ./usr/share/applications/example.dranwick.corvanel.desktop
 ./usr/share/doc/corvanel/copyright
 ./usr/share/icons/hicolor/128x128/apps/example.dranwick.corvanel.png

@@ -100,7 +100,7 @@ void TestAboutWindow::window()
 void TestAboutWindow::centredOverOwner()
 {
     QWidget owner;
-    owner.setWindowIcon(QIcon(u":/art/globe-small.svg"_s));
+    owner.setWindowIcon(QIcon(u":/art/globe-small/32x32.png"_s));
     owner.setGeometry(100, 80, 593, 414);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));

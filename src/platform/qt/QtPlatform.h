@@ -1,25 +1,25 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/qt/QtConnectivity.h"
+#include "platform/qt/LazyServices.h"
 #include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtHttpClient.h"
-#include "platform/qt/QtPrinting.h"
 #include "platform/qt/QtUrlOpener.h"
 
 namespace corvanel::platform {
 
 /**
  * Every real service, made together the way the program runs with them. Each is
- * cheap to make: the printer and the network monitor are set up on first use.
+ * cheap to make: printing and the network come from the Qt services module, which
+ * is loaded, with Qt Print Support and Qt Network, when one of them is first used;
+ * the printer and the network monitor are then set up on first use.
  */
 struct QtPlatform
 {
     QtDialogs dialogs;
     QtUrlOpener urls;
-    QtConnectivity connectivity;
-    QtHttpClient http;
-    QtPrinting printing;
+    LazyConnectivity connectivity;
+    LazyHttpClient http;
+    LazyPrinting printing;
     Platform platform {dialogs, urls, connectivity, http, printing};
 };
 

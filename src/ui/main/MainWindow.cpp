@@ -6,6 +6,7 @@
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
 #include "search/SearchElements.h"
+#include "ui/Art.h"
 #include "ui/DesignUnits.h"
 #include "ui/TabOrder.h"
 #include "ui/controls/PowerButton.h"
@@ -27,7 +28,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <algorithm>
 #include <utility>
@@ -79,7 +79,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
 {
     setObjectName(text(design::kWindowName));
     setWindowTitle(text(design::kWindowCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/art/globe.svg")));
+    setWindowIcon(artIcon(u"globe"));
     // Close and minimize, never maximize: the table is drawn for one size only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -111,17 +111,6 @@ PowerButton* MainWindow::elementButton(int atomicNumber) const
 {
     const Tile* found = tile(atomicNumber);
     return found ? found->button : nullptr;
-}
-
-void MainWindow::centreOnScreen()
-{
-    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!target) {
-        return;
-    }
-    QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 QWidget* MainWindow::container(design::Container which) const
@@ -168,12 +157,12 @@ void MainWindow::buildKeyButton(const DesignFonts& fonts)
 {
     m_cmdKey = buildTile(design::kCmdKey, fonts.bold);
     m_cmdKey->setToolTip(text(design::kCmdKeyTooltip));
-    m_cmdKey->setIcon(QIcon(QStringLiteral(":/art/key.svg")));
+    m_cmdKey->setIcon(artIcon(u"key"));
     m_cmdKey->setIconSize(QSize(kKeyIconPixels, kKeyIconPixels));
     m_cmdKey->setAppearanceSets(kKeyButtonAppearance);
-    connect(m_cmdKey, &PowerButton::clicked, this, [] {
+    connect(m_cmdKey, &PowerButton::clicked, this, [this] {
         if (!platform::BlockingWait::isActive()) {
-            KeyWindow::showSingle();
+            KeyWindow::showSingle(this);
         }
     });
 }

@@ -48,9 +48,6 @@ public:
      */
     void selectElement(PowerButton* button, const catalogue::ElementRecord& record);
 
-    /** Moves the window to the centre of its screen. */
-    void centreOnScreen();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

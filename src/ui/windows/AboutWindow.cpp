@@ -2,6 +2,7 @@
 
 #include "errors/ErrorReport.h"
 #include "platform/UrlOpener.h"
+#include "ui/Art.h"
 #include "ui/DesignUnits.h"
 #include "ui/controls/EnterKey.h"
 
@@ -12,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 #include <QUrl>
 
 namespace corvanel::ui {
@@ -149,13 +149,13 @@ void LinkLabel::paintEvent(QPaintEvent* event)
     }
 }
 
-/** A picture drawn from its SVG at paint time, so it stays sharp at any scale factor. */
-class SvgPicture : public QWidget
+/** A picture from the program's art, drawn at the size of the control's box. */
+class ArtPicture : public QWidget
 {
 public:
-    SvgPicture(const QString& resource, QWidget* parent)
+    ArtPicture(const QString& art, QWidget* parent)
         : QWidget(parent)
-        , m_renderer(resource, this)
+        , m_art(artIcon(art))
     {
     }
 
@@ -163,12 +163,14 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        m_renderer.render(&painter, QRectF(rect()));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const qreal scale = devicePixelRatioF();
+        // The art is drawn for this box at 1x and 2x; other scale factors take the nearest larger one.
+        painter.drawPixmap(rect(), m_art.pixmap(size(), scale));
     }
 
 private:
-    QSvgRenderer m_renderer;
+    QIcon m_art;
 };
 
 /** A filled rounded rectangle: the white panels behind the credits and the icon. */
@@ -229,7 +231,7 @@ QWidget* makeControl(const AboutControlDesign& design, QWidget* parent)
     case AboutControlKind::Link:
         return makeLabel(design, parent);
     case AboutControlKind::Picture:
-        return new SvgPicture(QString::fromUtf8(design.content), parent);
+        return new ArtPicture(QString::fromUtf8(design.content), parent);
     case AboutControlKind::Line:
         return makeLine(design, parent);
     case AboutControlKind::RoundedRect:

@@ -19,7 +19,7 @@ enum class AboutControlKind
 {
     Label,
     Link, ///< a label that reacts to a click, Enter or Space
-    Picture, ///< an SVG resource drawn to fill the control's box
+    Picture, ///< a piece of the program's art drawn to fill the control's box
     Line, ///< a one-pixel horizontal line
     RoundedRect, ///< a filled panel
 };
@@ -44,7 +44,7 @@ struct AboutControlDesign
     int top;
     int width;
     int height;
-    const char* content; ///< a label's text or a picture's resource
+    const char* content; ///< a label's text or the name of a picture's art
     Qt::Alignment alignment;
     double points; ///< label font size; labels are all bold
     bool underline;

@@ -1,16 +1,15 @@
 #include "ui/windows/KeyWindow.h"
 
+#include "ui/Art.h"
 #include "ui/DesignUnits.h"
 #include "ui/TabOrder.h"
+#include "ui/WindowPlacement.h"
 #include "ui/controls/PowerButton.h"
 #include "ui/windows/KeyWindowDesign.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPointer>
-#include <QScreen>
 
 #include <algorithm>
 #include <utility>
@@ -38,7 +37,7 @@ KeyWindow::KeyWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromLatin1(kKeyWindowDesign.name));
     setWindowTitle(QString::fromLatin1(kKeyWindowDesign.caption));
-    setWindowIcon(QIcon(QString::fromLatin1(kKeyWindowDesign.iconResource)));
+    setWindowIcon(artIcon(QString::fromLatin1(kKeyWindowDesign.icon)));
     setFixedSize(twipsToPixels(kKeyWindowDesign.clientWidth), twipsToPixels(kKeyWindowDesign.clientHeight));
 
     QPalette face = palette();
@@ -47,12 +46,6 @@ KeyWindow::KeyWindow()
     setAutoFillBackground(true);
 
     buildFromDesign();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void KeyWindow::buildFromDesign()
@@ -98,11 +91,13 @@ void KeyWindow::closeEvent(QCloseEvent* event)
     }
 }
 
-KeyWindow* KeyWindow::showSingle()
+KeyWindow* KeyWindow::showSingle(const QWidget* opener)
 {
     QPointer<KeyWindow>& window = openKeyWindow();
     if (window.isNull()) {
         window = new KeyWindow();
+        // The opener is mapped, so its frame tells how large the window system's frame is.
+        centreOnScreen(*window, opener ? opener->screen() : nullptr, opener ? frameMargins(*opener) : QMargins());
         window->show();
     } else {
         // Never a second copy: the open window comes back to the front instead.

@@ -17,10 +17,12 @@ public:
     KeyWindow();
 
     /**
-     * Shows the one Key window: builds it if none is open, otherwise brings the
-     * open one to the front and activates it. Returns the window shown.
+     * Shows the one Key window: builds it if none is open, centred on the screen
+     * of @p opener (the window it is opened from; the primary screen when null),
+     * otherwise brings the open one to the front and activates it. Returns the
+     * window shown.
      */
-    static KeyWindow* showSingle();
+    static KeyWindow* showSingle(const QWidget* opener = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

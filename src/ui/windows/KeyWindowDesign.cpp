@@ -2,7 +2,7 @@
 
 namespace corvanel::ui {
 
-const KeyWindowDesign kKeyWindowDesign {"FrmKey", "Key", 2490, 4440, ":/art/globe-small.svg"};
+const KeyWindowDesign kKeyWindowDesign {"FrmKey", "Key", 2490, 4440, "globe-small"};
 
 const KeyRowGeometry kKeyRowGeometry {120, 375, 600, 1815, 255};
 

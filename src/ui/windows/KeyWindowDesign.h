@@ -24,7 +24,7 @@ struct KeyWindowDesign
     const char* caption;
     int clientWidth;
     int clientHeight;
-    const char* iconResource;
+    const char* icon; ///< the name of its art, e.g. "globe-small"
 };
 
 /** Geometry every legend row shares, in twips. */

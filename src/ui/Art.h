@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QStringView>
+
+namespace corvanel::ui {
+
+/**
+ * One piece of the program's art, e.g. "key": pictures drawn from its SVG at build
+ * time, at each size it is shown at (its sizes, as availableSizes() tells them)
+ * and at twice that for scale factor 2. A picture is decoded the first time it is
+ * asked for, so start-up decodes only what it draws.
+ */
+QIcon artIcon(QStringView name);
+
+} // namespace corvanel::ui
