@@ -1,11 +1,15 @@
 #include "app/ApplicationSetup.h"
+#include "fakes/FakePlatform.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtUrlOpener.h"
+#include "support/TriggerAction.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -55,6 +59,8 @@ private slots:
     void inputBoxKeepsOneLineOfAPaste_data();
     void inputBoxKeepsOneLineOfAPaste();
     void inputBoxShowsItsTitleWhole();
+    void searchFindsWhatTheBoxShows_data();
+    void searchFindsWhatTheBoxShows();
     void urlOpenerHandsTheTargetToTheDesktop();
 
 private:
@@ -227,6 +233,57 @@ void TestQtDialogs::inputBoxShowsItsTitleWhole()
     });
     dialogs.inputBox(nullptr, "Enter Element Symbol", "Element Search");
     QVERIFY2(width >= titleWidth, qPrintable(u"%1 px wide, the title bar needs %2"_s.arg(width).arg(titleWidth)));
+}
+
+void TestQtDialogs::searchFindsWhatTheBoxShows_data()
+{
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("shownName");
+    QTest::addColumn<QStringList>("boxes");
+
+    QTest::newRow("symbol pasted with a line break") << true << u"Na\n"_s << u"Sodium"_s << QStringList();
+    QTest::newRow("symbol typed with a blank")
+        << false << u"Na "_s << u"?"_s << QStringList {u"Sorry, Could not find element!"_s};
+}
+
+void TestQtDialogs::searchFindsWhatTheBoxShows()
+{
+    QFETCH(bool, paste);
+    QFETCH(QString, entry);
+    QFETCH(QString, shownName);
+    QFETCH(QStringList, boxes);
+
+    corvanel::test::FakePlatform fakes;
+    QtDialogs dialogs;
+    corvanel::platform::Platform platform {dialogs, fakes.urls, fakes.connectivity, fakes.http, fakes.printing};
+    corvanel::ui::MainWindow window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // Answers every box the search opens: the input box with the entry, a message box with OK.
+    QStringList shownBoxes;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            auto* field = input->findChild<QLineEdit*>();
+            if (paste) {
+                QGuiApplication::clipboard()->setText(entry);
+                QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                QTest::keyClicks(field, entry);
+            }
+            input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shownBoxes.append(box->text());
+            box->accept();
+        }
+    });
+    answer.start(20);
+    TRIGGER_ACTION(window, "mnuSearchElements");
+    answer.stop();
+    QCOMPARE(window.findChild<QLabel*>(u"LblsAA"_s)->text(), shownName);
+    QCOMPARE(shownBoxes, boxes);
 }
 
 void TestQtDialogs::urlOpenerHandsTheTargetToTheDesktop()
