@@ -99,8 +99,14 @@ int main(int argc, char* argv[])
     for (const design::LabelDesign& row : design::kLabels) {
         auto* label = new QLabel(text(row.caption), container(row.container));
         label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        label->setFont(row.points == 8.25 ? (row.bold ? bold : regular)
-                                          : designFont(DesignFamily::MsSansSerif, row.points, row.bold));
+        // The same faces as the program's labels: the series names at full width, the group numbers
+        // widened to span their label.
+        QFont font = row.points == 8.25 ? (row.bold ? bold : regular)
+                                        : designFont(DesignFamily::MsSansSerif, row.points, row.bold);
+        if (row.wordWrap) {
+            font.setStretch(QFont::Unstretched);
+        }
+        label->setFont(row.spansWidth ? fontSpanning(font, label->text(), label->width()) : font);
         label->setAlignment(row.horizontalAlignment | (row.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
         label->setWordWrap(row.wordWrap);
     }
