@@ -72,11 +72,9 @@ QString CupsServer::writeConfiguration()
         }
     }
     // Network printers are reached through the system's IPP backends.
-    for (const char* backend : {"ipp", "ipps"}) {
-        if (!m_busAddress.isEmpty()) {
-            QFile::link(QStringLiteral("/usr/lib/cups/backend/") + QString::fromLatin1(backend),
-                        root.filePath(QStringLiteral("bin/backend/") + QString::fromLatin1(backend)));
-        }
+    const QStringList backends = m_busAddress.isEmpty() ? QStringList() : QStringList {"ipp", "ipps"};
+    for (const QString& backend : backends) {
+        QFile::link(QStringLiteral("/usr/lib/cups/backend/") + backend, root.filePath("bin/backend/" + backend));
     }
     // Owner-only, so cupsd runs it as root and it can write into this private folder.
     if (!writeFile(root.filePath("conf/cupsd.conf"), cupsd) || !writeFile(root.filePath("conf/cups-files.conf"), files)

@@ -77,22 +77,17 @@ void TestPrintToFile::fileRules_data()
     QTest::addColumn<int>("folderMode");
     QTest::addColumn<QString>("owner"); // who has the file and who prints: "self", "root" or "nobody"
     QTest::addColumn<QString>("expected"); // "replaced", "in place" or "refused"
-    QTest::newRow("new file") << false << int(0666 & ~kUmask) << 0755 << "self"
-                              << "replaced";
-    QTest::newRow("own file keeps its mode") << true << 0604 << 0755 << "self"
-                                             << "replaced";
-    QTest::newRow("own private file") << true << 0600 << 0755 << "self"
-                                      << "replaced";
-    QTest::newRow("own file keeps its group") << true << 0660 << 0755 << "root"
-                                              << "replaced";
-    QTest::newRow("writable file, read-only folder") << true << 0644 << 0555 << "nobody"
-                                                     << "in place";
-    QTest::newRow("read-only file") << true << 0444 << 0755 << "nobody"
-                                    << "refused";
-    QTest::newRow("read-only file, read-only folder") << true << 0444 << 0555 << "nobody"
-                                                      << "refused";
-    QTest::newRow("someone else's file, shared folder") << true << 0664 << 02775 << "root"
-                                                        << "in place";
+    const auto row = [](const char* name, bool exists, int file, int folder, const char* owner, const char* expected) {
+        QTest::newRow(name) << exists << file << folder << QString::fromLatin1(owner) << QString::fromLatin1(expected);
+    };
+    row("new file", false, 0666 & ~kUmask, 0755, "self", "replaced");
+    row("own file keeps its mode", true, 0604, 0755, "self", "replaced");
+    row("own private file", true, 0600, 0755, "self", "replaced");
+    row("own file keeps its group", true, 0660, 0755, "root", "replaced");
+    row("writable file, read-only folder", true, 0644, 0555, "nobody", "in place");
+    row("read-only file", true, 0444, 0755, "nobody", "refused");
+    row("read-only file, read-only folder", true, 0444, 0555, "nobody", "refused");
+    row("someone else's file, shared folder", true, 0664, 02775, "root", "in place");
 }
 
 void TestPrintToFile::fileRules()
