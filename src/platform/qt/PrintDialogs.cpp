@@ -18,7 +18,10 @@ QString asPdfName(const QString& chosen)
 {
     const QFileInfo info(chosen);
     const bool namesAType = !QMimeDatabase().mimeTypesForFileName(info.fileName()).isEmpty();
-    const QString base = namesAType ? info.completeBaseName() : info.fileName();
+    QString base = namesAType ? info.completeBaseName() : info.fileName();
+    while (base.endsWith(QLatin1Char('.'))) {
+        base.chop(1);
+    }
     return info.dir().filePath(base + QLatin1Char('.') + kPdfSuffix);
 }
 
