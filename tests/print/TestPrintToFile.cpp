@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -127,6 +128,8 @@ void TestPrintToFile::fileRules()
         return;
     }
     QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), folderMode), 0);
+    // Writable again when the row ends, failed or not, so that the folder can be removed.
+    const auto restore = qScopeGuard([&dir] { ::chmod(QFile::encodeName(dir.path()).constData(), 0755); });
     const struct stat before = statOf(target);
 
     QtPrinting printing;
@@ -144,7 +147,6 @@ void TestPrintToFile::fileRules()
         QVERIFY(printing.printLine(QStringLiteral("Name: Sodium")));
         QVERIFY(printing.endDocument());
     }
-    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     QFile result(target);
     QCOMPARE(result.open(QIODevice::ReadOnly), exists || opened);
     QCOMPARE(result.read(5), QByteArray(opened ? "%PDF-" : exists ? "earli" : ""));
