@@ -18,7 +18,7 @@ namespace {
 
 // A window manager answers within a few milliseconds; a window shown a little off centre is
 // better than a start held up.
-constexpr auto kAnswerTimeout = std::chrono::milliseconds(100);
+constexpr auto kAnswerTimeout = std::chrono::milliseconds(250);
 constexpr auto kPollInterval = std::chrono::microseconds(500);
 
 template<typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
