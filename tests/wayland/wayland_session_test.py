@@ -89,6 +89,12 @@ class Session:
         for key in os.listdir(runtime):
             if key.startswith(".mutter-Xwaylandauth."):
                 self.env["XAUTHORITY"] = os.path.join(runtime, key)
+        if self.x11:
+            # XWayland's socket comes before the compositor manages X11 windows; a desktop's
+            # programs start after that.
+            wait_for("the X11 window manager", lambda: "window id" in subprocess.run(
+                ["xprop", "-root", "-display", display, "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                capture_output=True, text=True).stdout)
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         os.environ.update(self.env)
 
