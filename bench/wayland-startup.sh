@@ -35,7 +35,8 @@ for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 "${start[@]}" >"$work/compositor.log" 2>&1 &
 server=$!
-trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; kill "$bus"; rm -rf "$work"' EXIT
+# Every step of the clean-up runs, whatever the one before returned.
+trap 'set +e; kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; kill "$bus" 2>/dev/null; rm -rf "$work"' EXIT
 display=
 for _ in $(seq 200); do
     # Both name the X display they give XWayland once it is ready.
