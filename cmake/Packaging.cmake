@@ -87,7 +87,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE "xz")
 # art is drawn into PNGs at build time, so no SVG support is needed); what is left is the faces that stand in for the Windows
 # fonts of the window designs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# qt6-wayland is Qt's Wayland platform. On a desktop whose compositor draws the window frames
+# (KDE Plasma) the program runs as a Wayland program, and on a Wayland session without XWayland
+# it is the only way the program can start at all, so it is a dependency, not a recommendation.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-wayland")
 
 set(CPACK_SOURCE_GENERATOR "TXZ")
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/\\\\.cache/" "/build[^/]*/")
