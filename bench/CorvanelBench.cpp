@@ -3,9 +3,9 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/corvanel_bench
 #include "PrintBench.h"
 #include "app/ApplicationSetup.h"
-#include "platform/qt/QtPlatform.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
+#include "controls/PowerButton.h"
+#include "main_window/MainWindow.h"
+#include "platform_qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

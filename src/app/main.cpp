@@ -1,6 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "app/Startup.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform_qt/QtPlatform.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 #include "ProductInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/Network.h"
-#include "update/VersionCompare.h"
+#include "version_compare/VersionCompare.h"
 
 #include <utility>
 

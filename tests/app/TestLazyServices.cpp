@@ -1,5 +1,5 @@
 #include "../update/LoopbackHttpServer.h"
-#include "platform/qt/LazyServices.h"
+#include "platform_qt/LazyServices.h"
 
 #include <QFile>
 #include <QTest>
