@@ -2,34 +2,22 @@
 
 #include "catalogue/ElementCatalogue.h"
 #include "controls/PowerButton.h"
-#include "main_window/GridNavigation.h"
 #include "platform/BlockingWait.h"
-#include "platform/Platform.h"
-#include "print/PrintChart.h"
-#include "print/PrintElementInfo.h"
-#include "search/SearchElements.h"
 #include "ui_common/Art.h"
 #include "ui_common/DesignUnits.h"
 #include "ui_common/TabOrder.h"
-#include "update/CheckForUpdate.h"
-#include "windows/AboutWindow.h"
 #include "windows/KeyWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
-#include <algorithm>
 #include <utility>
 
 namespace corvanel::ui {
@@ -52,24 +40,7 @@ constexpr AppearanceSets kKeyButtonAppearance {{
 }};
 
 constexpr int kKeyIconPixels = 24;
-constexpr int kGridPitchTwips = 480;
 const QString kSwatchDescription = QStringLiteral("Selected element");
-
-std::optional<GridDirection> arrowDirection(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Left:
-        return GridDirection::Left;
-    case Qt::Key_Right:
-        return GridDirection::Right;
-    case Qt::Key_Up:
-        return GridDirection::Up;
-    case Qt::Key_Down:
-        return GridDirection::Down;
-    default:
-        return std::nullopt;
-    }
-}
 
 } // namespace
 
@@ -99,19 +70,6 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-const MainWindow::Tile* MainWindow::tile(int atomicNumber) const
-{
-    const auto found = std::find_if(m_tiles.begin(), m_tiles.end(),
-                                    [atomicNumber](const Tile& tile) { return tile.atomicNumber == atomicNumber; });
-    return found == m_tiles.end() ? nullptr : &*found;
-}
-
-PowerButton* MainWindow::elementButton(int atomicNumber) const
-{
-    const Tile* found = tile(atomicNumber);
-    return found ? found->button : nullptr;
-}
 
 QWidget* MainWindow::container(design::Container which) const
 {
@@ -303,124 +261,6 @@ void MainWindow::buildTabOrder()
     }
     order.emplace_back(design::kLblKey.tabIndex, m_lblKey);
     chainTabOrder(std::move(order));
-}
-
-void MainWindow::runCommand(design::Command command)
-{
-    // A press that assistive technology makes during a blocking wait reaches the controls directly;
-    // like the held-back window-system input, it must not start anything then.
-    if (platform::BlockingWait::isActive()) {
-        return;
-    }
-    switch (command) {
-    case design::Command::Exit:
-        exitProgram();
-        break;
-    case design::Command::SearchElements:
-        searchElements();
-        break;
-    case design::Command::About:
-        showAboutWindow(m_platform, this);
-        break;
-    case design::Command::CheckForUpdate:
-        update::CheckForUpdate(m_platform.dialogs, m_platform.connectivity, m_platform.http).run(this);
-        break;
-    case design::Command::PrintElementInfo:
-        print::PrintElementInfo(m_platform.dialogs, m_platform.printing).run(*this, this);
-        break;
-    case design::Command::PrintChart:
-        print::PrintChart(m_platform.dialogs, m_platform.printing).run(*this, m_client);
-        break;
-    case design::Command::DropDown:
-    case design::Command::Separator:
-        break;
-    }
-}
-
-void MainWindow::selectElement(PowerButton* button, const catalogue::ElementRecord& record)
-{
-    m_lblKey->setProperty("colour", button->property("colour"));
-    m_lblKey->setText(button->text());
-    for (int field = 0; field < catalogue::kFieldCount; ++field) {
-        m_currentElement[static_cast<std::size_t>(field)] = catalogue::fieldText(record, field);
-    }
-    button->setFocus();
-    displayCurrentElement();
-}
-
-void MainWindow::displayCurrentElement()
-{
-    for (std::size_t slot = 0; slot < m_currentElement.size(); ++slot) {
-        m_valueLabels[slot]->setText(m_currentElement[slot]);
-    }
-}
-
-void MainWindow::searchElements()
-{
-    search::SearchElements command(m_platform.dialogs, [this](int atomicNumber) {
-        if (const Tile* found = tile(atomicNumber)) {
-            selectElement(found->button, *found->record);
-        }
-    });
-    command.run(this);
-}
-
-void MainWindow::exitProgram()
-{
-    // Closing this window closes every other one (see closeEvent); the program then ends.
-    close();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const std::optional<GridDirection> direction = arrowDirection(key);
-    const auto found
-        = std::find_if(m_tiles.begin(), m_tiles.end(), [watched](const Tile& tile) { return tile.button == watched; });
-    if (!direction || found == m_tiles.end()) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    // Only plain arrows (keypad ones included) walk the grid. Every arrow is taken here, so none
-    // falls through to the buttons' own habit of stepping along the tab order instead.
-    if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        std::array<QPoint, design::kElementButtons.size()> centres;
-        std::transform(m_tiles.begin(), m_tiles.end(), centres.begin(), [](const Tile& tile) { return tile.centre; });
-        const auto from = static_cast<std::size_t>(found - m_tiles.begin());
-        if (const std::optional<std::size_t> to = tileInDirection(centres, from, *direction, kGridPitchTwips)) {
-            m_tiles[*to].button->setFocus(Qt::OtherFocusReason);
-        }
-    }
-    // At an edge the focus stays put rather than leaving the table.
-    return true;
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    // Every other window of the program goes with the main window; nothing is asked or saved.
-    const QList<QWidget*> windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (window != this && window->objectName() != objectName() && window->isVisible()) {
-            window->close();
-        }
-    }
-    event->accept();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Reached only when no control took the key. Enter moves on like Tab, but never away from a
-    // button: one that let an Enter through (Ctrl+Enter, say) keeps the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (!qobject_cast<QAbstractButton*>(focusWidget())) {
-            focusNextChild();
-        }
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
 } // namespace corvanel::ui

@@ -99,6 +99,85 @@ bool isRedirectStatus(int status)
     return status >= 300 && status <= 399;
 }
 
+QNetworkRequest boundedRequest(const QUrl& url, std::chrono::milliseconds timeout)
+{
+    QNetworkRequest request(url);
+    // The transfer time-out only fires after a silence; the deadline in get() bounds the whole transfer.
+    request.setTransferTimeout(static_cast<int>(qMin<qint64>(timeout.count(), std::numeric_limits<int>::max())));
+    request.setMaximumRedirectsAllowed(QtHttpClient::kMaxRedirects);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    return request;
+}
+
+/**
+ * The body of a transfer as it arrives, refused (and the transfer stopped) as soon as it is
+ * larger than any version text. Its connections end with it, so the transfer may outlive it.
+ */
+class BoundedBody
+{
+public:
+    explicit BoundedBody(QNetworkReply* transfer)
+        : m_transfer(transfer)
+    {
+        // Keeps Qt from reading far ahead of the size check.
+        transfer->setReadBufferSize(QtHttpClient::kMaxBodyBytes + 1);
+        QObject::connect(transfer, &QNetworkReply::metaDataChanged, &m_receiver, [this] { checkAnnouncedLength(); });
+        QObject::connect(transfer, &QNetworkReply::readyRead, &m_receiver, [this] { takeArrived(); });
+    }
+
+    Q_DISABLE_COPY_MOVE(BoundedBody)
+
+    /** Takes what has arrived and not been taken yet. */
+    void takeArrived()
+    {
+        if (m_tooLarge) {
+            return;
+        }
+        if (m_body.size() + m_transfer->bytesAvailable() > QtHttpClient::kMaxBodyBytes) {
+            refuse();
+            return;
+        }
+        m_body += m_transfer->readAll();
+    }
+
+    bool tooLarge() const { return m_tooLarge; }
+    const QByteArray& bytes() const { return m_body; }
+
+private:
+    void checkAnnouncedLength()
+    {
+        const int status = m_transfer->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const QVariant length = m_transfer->header(QNetworkRequest::ContentLengthHeader);
+        if (!isRedirectStatus(status) && length.isValid() && length.toLongLong() > QtHttpClient::kMaxBodyBytes) {
+            refuse();
+        }
+    }
+
+    void refuse()
+    {
+        m_tooLarge = true;
+        m_transfer->abort();
+    }
+
+    QNetworkReply* m_transfer;
+    QObject m_receiver;
+    QByteArray m_body;
+    bool m_tooLarge = false;
+};
+
+/** Waits for the transfer's end; repaints and timers go on, the user's clicks and keys wait. */
+void waitUntilFinished(QNetworkReply* transfer)
+{
+    if (transfer->isFinished()) {
+        return;
+    }
+    QEventLoop wait;
+    QObject::connect(transfer, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+    const InputHold hold;
+    const BlockingWait blocked;
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 } // namespace
 
 QtHttpClient::QtHttpClient(std::chrono::milliseconds timeout)
@@ -110,74 +189,29 @@ std::optional<QString> QtHttpClient::get(const QUrl& url)
 {
     // A manager per fetch: no connection, cookie or cache outlives the check.
     QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    // The transfer time-out only fires after a silence; the deadline below bounds the whole transfer.
-    request.setTransferTimeout(static_cast<int>(qMin<qint64>(m_timeout.count(), std::numeric_limits<int>::max())));
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-
-    QByteArray body;
-    bool tooLarge = false;
-
-    const std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    QNetworkReply* const transfer = reply.get();
-    // Keeps Qt from reading far ahead of the size check.
-    transfer->setReadBufferSize(kMaxBodyBytes + 1);
-
-    // The connected copies of these outlive the lambdas themselves, so only the body and the flag,
-    // declared before the reply, are captured by reference.
-    auto refuseTooLarge = [&tooLarge, transfer] {
-        tooLarge = true;
-        transfer->abort();
-    };
-    // Takes what has arrived, stopping the transfer as soon as the body is larger than any version text.
-    auto takeArrived = [&body, &tooLarge, transfer, refuseTooLarge] {
-        if (tooLarge) {
-            return;
-        }
-        if (body.size() + transfer->bytesAvailable() > kMaxBodyBytes) {
-            refuseTooLarge();
-            return;
-        }
-        body += transfer->readAll();
-    };
-    QObject::connect(transfer, &QNetworkReply::metaDataChanged, transfer, [transfer, refuseTooLarge] {
-        const int status = transfer->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QVariant length = transfer->header(QNetworkRequest::ContentLengthHeader);
-        if (!isRedirectStatus(status) && length.isValid() && length.toLongLong() > kMaxBodyBytes) {
-            refuseTooLarge();
-        }
-    });
-    QObject::connect(transfer, &QNetworkReply::readyRead, transfer, takeArrived);
+    const std::unique_ptr<QNetworkReply> transfer(manager.get(boundedRequest(url, m_timeout)));
+    BoundedBody body(transfer.get());
 
     QTimer deadline;
     deadline.setSingleShot(true);
     // A coarse timer may fire up to 5 % early: three seconds of a minute.
     deadline.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadline, &QTimer::timeout, transfer, &QNetworkReply::abort);
+    QObject::connect(&deadline, &QTimer::timeout, transfer.get(), &QNetworkReply::abort);
     deadline.start(m_timeout);
-
-    if (!transfer->isFinished()) {
-        QEventLoop wait;
-        QObject::connect(transfer, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-        const InputHold hold;
-        const BlockingWait blocked;
-        // Repaints and timers go on; the user's clicks and keys wait until the fetch has ended.
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    }
+    waitUntilFinished(transfer.get());
     deadline.stop();
 
     const int status = transfer->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (tooLarge || transfer->error() != QNetworkReply::NoError || !isSuccessStatus(status)) {
+    if (body.tooLarge() || transfer->error() != QNetworkReply::NoError || !isSuccessStatus(status)) {
         return std::nullopt;
     }
-    takeArrived();
-    if (tooLarge) {
+    body.takeArrived();
+    if (body.tooLarge()) {
         return std::nullopt;
     }
     // The decoder drops a leading byte order mark, which some editors write into text files.
     QStringDecoder decoder(QStringDecoder::Utf8);
-    return QString(decoder.decode(body));
+    return QString(decoder.decode(body.bytes()));
 }
 
 } // namespace corvanel::platform

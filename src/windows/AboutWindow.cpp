@@ -1,18 +1,13 @@
 #include "windows/AboutWindow.h"
 
-#include "controls/EnterKey.h"
+#include "controls/LinkLabel.h"
+#include "controls/Pictures.h"
 #include "errors/ErrorReport.h"
 #include "platform/UrlOpener.h"
 #include "ui_common/Art.h"
 #include "ui_common/DesignUnits.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QUrl>
 
 namespace corvanel::ui {
@@ -23,179 +18,8 @@ namespace {
 constexpr Qt::WindowFlags kWindowFlags
     = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
 
-constexpr qreal kPanelCornerRadius = 6.0;
-
 // Each link handler is one guarded statement, the first of its procedure.
 constexpr int kOpenStatementLine = 1;
-
-/**
- * A label that behaves as a link: a click (released over it), Enter or Space
- * activates it, and assistive technology is told it is a link.
- */
-class LinkLabel : public QLabel
-{
-    Q_OBJECT
-
-public:
-    explicit LinkLabel(QWidget* parent);
-
-signals:
-    void activated();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    bool m_pressed = false;
-};
-
-class LinkAccessible : public QAccessibleWidget
-{
-public:
-    explicit LinkAccessible(LinkLabel* link)
-        : QAccessibleWidget(link, QAccessible::Link)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        // The name follows the shown text unless someone gave the link a name of its own.
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return static_cast<const QLabel*>(widget())->text();
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.linked = true;
-        return s;
-    }
-
-    QStringList actionNames() const override { return QStringList {pressAction()} + QAccessibleWidget::actionNames(); }
-
-    void doAction(const QString& actionName) override
-    {
-        if (actionName == pressAction()) {
-            emit static_cast<LinkLabel*>(widget())->activated();
-            return;
-        }
-        QAccessibleWidget::doAction(actionName);
-    }
-};
-
-QAccessibleInterface* linkAccessibleFactory(const QString&, QObject* object)
-{
-    if (auto* link = qobject_cast<LinkLabel*>(object)) {
-        return new LinkAccessible(link);
-    }
-    return nullptr;
-}
-
-LinkLabel::LinkLabel(QWidget* parent)
-    : QLabel(parent)
-{
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&linkAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled)
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-    }
-    QLabel::mousePressEvent(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = event->button() == Qt::LeftButton && m_pressed && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = false;
-    }
-    QLabel::mouseReleaseEvent(event);
-    if (click) {
-        emit activated();
-    }
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event)
-{
-    if (isEnterPress(*event) || (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)) {
-        event->accept();
-        emit activated();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (hasFocus()) {
-        // Keyboard users must see which link Enter would follow.
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-}
-
-/** A picture from the program's art, drawn at the size of the control's box. */
-class ArtPicture : public QWidget
-{
-public:
-    ArtPicture(const QString& art, QWidget* parent)
-        : QWidget(parent)
-        , m_art(artIcon(art))
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const qreal scale = devicePixelRatioF();
-        // The art is drawn for this box at 1x and 2x; other scale factors take the nearest larger one.
-        painter.drawPixmap(rect(), m_art.pixmap(size(), scale));
-    }
-
-private:
-    QIcon m_art;
-};
-
-/** A filled rounded rectangle: the white panels behind the credits and the icon. */
-class RoundedPanel : public QWidget
-{
-public:
-    RoundedPanel(const QColor& fill, QWidget* parent)
-        : QWidget(parent)
-        , m_fill(fill)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath path;
-        path.addRoundedRect(QRectF(rect()), kPanelCornerRadius, kPanelCornerRadius);
-        painter.fillPath(path, m_fill);
-    }
-
-private:
-    QColor m_fill;
-};
 
 QWidget* makeLabel(const AboutControlDesign& design, QWidget* parent)
 {
@@ -231,7 +55,7 @@ QWidget* makeControl(const AboutControlDesign& design, QWidget* parent)
     case AboutControlKind::Link:
         return makeLabel(design, parent);
     case AboutControlKind::Picture:
-        return new ArtPicture(QString::fromUtf8(design.content), parent);
+        return new ArtPicture(artIcon(QString::fromUtf8(design.content)), parent);
     case AboutControlKind::Line:
         return makeLine(design, parent);
     case AboutControlKind::RoundedRect:
@@ -302,5 +126,3 @@ int showAboutWindow(platform::Platform& platform, QWidget* owner)
 }
 
 } // namespace corvanel::ui
-
-#include "AboutWindow.moc"

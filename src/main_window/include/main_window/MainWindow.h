@@ -70,6 +70,7 @@ private:
         QPoint centre;
     };
 
+    // Building, from the design tables (MainWindow.cpp).
     void buildControls();
     PowerButton* buildTile(const design::TileDesign& row, const QFont& font);
     void buildKeyButton(const DesignFonts& fonts);
@@ -81,11 +82,13 @@ private:
     void buildMenus();
     void buildTabOrder();
     QWidget* container(design::Container which) const;
+    // The selection and its display (MainWindowSelection.cpp).
+    void displayCurrentElement();
+    const Tile* tile(int atomicNumber) const;
+    // The menu commands (MainWindowCommands.cpp).
     void runCommand(design::Command command);
     void exitProgram();
-    void displayCurrentElement();
     void searchElements();
-    const Tile* tile(int atomicNumber) const;
 
     platform::Platform& m_platform;
     QWidget* m_client = nullptr;
