@@ -1,7 +1,5 @@
 #include "qtservices/QtHttpClient.h"
 
-#include "platform/BlockingWait.h"
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -174,7 +172,6 @@ void waitUntilFinished(QNetworkReply* transfer)
     QEventLoop wait;
     QObject::connect(transfer, &QNetworkReply::finished, &wait, &QEventLoop::quit);
     const InputHold hold;
-    const BlockingWait blocked;
     wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

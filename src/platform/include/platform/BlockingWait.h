@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QVariant>
-
 namespace corvanel::platform {
 
 /**
@@ -10,33 +7,19 @@ namespace corvanel::platform {
  * fetch). The window system's input is held back by the wait itself, but a press
  * made through assistive technology reaches a control directly; so the windows
  * ask isActive() before they act on any user action, and do nothing meanwhile.
- * The count lives on the application object, which the program and the services
- * module it loads share.
+ * The command that waits marks it, so the count lives in the program alone,
+ * wherever the service it waits for comes from.
  */
 class BlockingWait
 {
 public:
-    BlockingWait() { adjust(+1); }
-    ~BlockingWait() { adjust(-1); }
+    BlockingWait();
+    ~BlockingWait();
     BlockingWait(const BlockingWait&) = delete;
     BlockingWait& operator=(const BlockingWait&) = delete;
 
     /** Whether a blocking wait is under way. */
-    static bool isActive()
-    {
-        const QCoreApplication* app = QCoreApplication::instance();
-        return app && app->property(kWaits).toInt() > 0;
-    }
-
-private:
-    static constexpr const char* kWaits = "corvanelBlockingWaits";
-
-    static void adjust(int by)
-    {
-        if (QCoreApplication* app = QCoreApplication::instance()) {
-            app->setProperty(kWaits, app->property(kWaits).toInt() + by);
-        }
-    }
+    static bool isActive();
 };
 
 } // namespace corvanel::platform

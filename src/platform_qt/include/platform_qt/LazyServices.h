@@ -8,9 +8,9 @@
 namespace corvanel::platform {
 
 /**
- * Stand-ins for the Qt services that load the Qt services module, and with it Qt
+ * Stand-ins for the Qt services that load the Qt services plugin, and with it Qt
  * Print Support or Qt Network, the first time a service is used: start-up loads
- * neither. Where the module cannot be loaded, the services fail as a missing
+ * neither. Where the plugin cannot be loaded, the services fail as a missing
  * printer or network does: the printer cannot be opened, no page is fetched, the
  * machine is offline.
  */

@@ -9,7 +9,7 @@ namespace corvanel::platform {
 
 /**
  * Every real service, made together the way the program runs with them. Each is
- * cheap to make: printing and the network come from the Qt services module, which
+ * cheap to make: printing and the network come from the Qt services plugin, which
  * is loaded, with Qt Print Support and Qt Network, when one of them is first used;
  * the printer and the network monitor are then set up on first use.
  */

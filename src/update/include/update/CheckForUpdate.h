@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 #include "ProductInfo.h"
 
 class QWidget;
@@ -34,6 +36,7 @@ public:
 
 private:
     void runUnguarded(QWidget* owner);
+    std::optional<QString> fetchVersionText();
 
     platform::Dialogs& m_dialogs;
     platform::Connectivity& m_connectivity;
