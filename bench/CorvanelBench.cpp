@@ -3,9 +3,14 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/corvanel_bench
 #include "PrintBench.h"
 #include "app/ApplicationSetup.h"
-#include "platform/qt/QtPlatform.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
+#include "controls/PowerButton.h"
+#include "main_window/MainWindow.h"
+#include "platform/Platform.h"
+#include "platform_qt/QtDialogs.h"
+#include "platform_qt/QtUrlOpener.h"
+#include "qtservices/QtConnectivity.h"
+#include "qtservices/QtHttpClient.h"
+#include "qtservices/QtPrinting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,6 +40,17 @@ long peakMemoryKiB()
     return match.hasMatch() ? match.captured(1).toLong() : -1;
 }
 
+/** The real services, linked in and handed over the way the program's own are. */
+struct RealServices
+{
+    corvanel::platform::QtDialogs dialogs;
+    corvanel::platform::QtUrlOpener urls;
+    corvanel::platform::QtConnectivity connectivity;
+    corvanel::platform::QtHttpClient http;
+    corvanel::platform::QtPrinting printing;
+    corvanel::platform::Platform platform {dialogs, urls, connectivity, http, printing};
+};
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -45,7 +61,7 @@ double median(std::vector<double> values)
 /** One fresh process's first window: construct it and paint it once. */
 int startupChild()
 {
-    corvanel::platform::QtPlatform real;
+    RealServices real;
     QElapsedTimer clock;
     clock.start();
     corvanel::ui::MainWindow window(real.platform);
@@ -58,7 +74,7 @@ int startupChild()
 /** Median of one click on a tile up to the repaint of what it changed. */
 double selectionMedianMs()
 {
-    corvanel::platform::QtPlatform real;
+    RealServices real;
     corvanel::ui::MainWindow window(real.platform);
     window.show();
     QCoreApplication::processEvents();
@@ -109,7 +125,7 @@ int main(int argc, char* argv[])
                 static_cast<double>(peakKiB) / 1024.0);
     std::printf("one selection including the repaint (median of %d): %.3f ms\n", kSelectionRuns, selectionMedianMs());
     {
-        corvanel::platform::QtPlatform real;
+        RealServices real;
         corvanel::ui::MainWindow window(real.platform);
         window.show();
         window.elementButton(1)->click();

@@ -3,8 +3,8 @@
 // fonts, and 109 gradient tiles with their symbols (plus the Key button and the swatch),
 // shown with show() and nothing else: no icon, no focus chain, no data, no services.
 // It links the same Qt modules as the program, so both pay the same for loading them.
-#include "ui/DesignUnits.h"
-#include "ui/main/MainWindowDesign.h"
+#include "main_window/MainWindowDesign.h"
+#include "ui_common/DesignUnits.h"
 
 #include <QApplication>
 #include <QFrame>

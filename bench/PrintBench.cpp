@@ -1,8 +1,8 @@
 #include "PrintBench.h"
 
 #include "platform/Dialogs.h"
-#include "platform/qt/QtPrinting.h"
 #include "print/PrintElementInfo.h"
+#include "qtservices/QtPrinting.h"
 
 #include <QElapsedTimer>
 #include <QPageSize>

@@ -13,6 +13,7 @@
 //   damages      drawings up to complete_ms
 //   cpu_ms       CPU time the program's threads had used when the picture was complete (schedstat)
 //   hwm_kib      VmHWM of the program --settle ms (default 1000) after complete_ms; -1 with --settle 0
+//   print_net    how many of Qt Print Support and Qt Network the program had loaded when the picture was complete
 //   screen_w screen_h  the root window's size
 // The program is then ended with SIGTERM. Exit status 0 when a window was seen and completed.
 //
@@ -115,6 +116,26 @@ long peakMemoryKiB(pid_t pid)
     }
     fclose(status);
     return kib;
+}
+
+/* How many of Qt Print Support and Qt Network the process has mapped; -1 when it cannot be read. */
+int printAndNetworkLibraries(pid_t pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/maps", static_cast<int>(pid));
+    FILE* maps = fopen(path, "r");
+    if (!maps) {
+        return -1;
+    }
+    bool print = false;
+    bool network = false;
+    char line[4096];
+    while (fgets(line, sizeof line, maps)) {
+        print = print || strstr(line, "/libQt6PrintSupport.so");
+        network = network || strstr(line, "/libQt6Network.so");
+    }
+    fclose(maps);
+    return (print ? 1 : 0) + (network ? 1 : 0);
 }
 
 /* Blocks until an X event is queued or @p deadline (ms, nowMs's clock) passes; returns 0 on time-out. */
@@ -253,6 +274,7 @@ int main(int argc, char* argv[])
 
     // Read at the end of the quiet time: the program has been idle since its last drawing.
     const double cpuMs = lastMs >= 0 ? cpuTimeMs(child) : -1;
+    const int printNet = lastMs >= 0 ? printAndNetworkLibraries(child) : -1;
     long hwm = -1;
     if (lastMs >= 0 && settleMs > 0) {
         const double settleUntil = start + lastMs + settleMs;
@@ -269,8 +291,8 @@ int main(int argc, char* argv[])
     waitpid(child, &status, 0);
 
     printf("map_ms=%.2f first_ms=%.2f complete_ms=%.2f x=%d y=%d w=%d h=%d moves=%d damages=%d cpu_ms=%.2f hwm_kib=%ld "
-           "screen_w=%d screen_h=%d\n",
-           mapMs, firstMs, lastMs, mapX, mapY, mapW, mapH, moves, damages, cpuMs, hwm, rootAttributes.width,
+           "print_net=%d screen_w=%d screen_h=%d\n",
+           mapMs, firstMs, lastMs, mapX, mapY, mapW, mapH, moves, damages, cpuMs, hwm, printNet, rootAttributes.width,
            rootAttributes.height);
     XCloseDisplay(display);
     return window != None && lastMs >= 0 ? 0 : 1;

@@ -109,8 +109,14 @@ if sed -n 's/.*\bx=\([-0-9]*\) y=\([-0-9]*\) .*moves=\([0-9]*\).*/\1 \2 \3/p' "$
     echo "GOAL MISSED: the window was not mapped at its centred place in every run, or it moved" >&2
     failed=1
 fi
+echo "Qt Print Support and Qt Network loaded when the picture was complete: Corvanel $(values program print_net | sort -u | paste -sd/) of 2, floor $(values floor print_net | sort -u | paste -sd/) of 2"
+if values program print_net | grep -qv '^0$'; then
+    echo "GOAL MISSED: Corvanel loaded printing or networking at start" >&2
+    failed=1
+fi
 if [ "$failed" -ne 0 ]; then
-    echo "GOAL MISSED: a ratio above 1.00 (or a misplaced window) above" >&2
+    echo "GOAL MISSED: a ratio above 1.00, a misplaced window or printing and networking loaded at start, above" >&2
     exit 1
 fi
-echo "Goals met: complete first picture and peak memory at most 1.00× the floor; mapped centred every run."
+echo "Goals met: complete first picture and peak memory at most 1.00× the floor; mapped centred every run;"
+echo "printing and networking not loaded at start."

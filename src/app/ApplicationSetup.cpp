@@ -1,6 +1,6 @@
 #include "app/ApplicationSetup.h"
 
-#include "ui/DesignUnits.h"
+#include "ui_common/DesignUnits.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
 #include "errors/ErrorReport.h"
+#include "main_window/MainWindow.h"
 #include "platform/Platform.h"
-#include "ui/WindowPlacement.h"
-#include "ui/main/MainWindow.h"
+#include "ui_common/WindowPlacement.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 #include "app/ApplicationSetup.h"
 #include "app/PlatformChoice.h"
 #include "app/Startup.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform_qt/QtPlatform.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
-#include "print/ReportLines.h"
 #include "print/ReportSource.h"
+#include "report_lines/ReportLines.h"
 
 namespace corvanel::print {
 

@@ -1,7 +1,7 @@
 #include "search/SearchElements.h"
 
 #include "platform/Dialogs.h"
-#include "search/SearchTable.h"
+#include "search_table/SearchTable.h"
 
 #include <utility>
 

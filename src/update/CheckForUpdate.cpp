@@ -1,9 +1,10 @@
 #include "update/CheckForUpdate.h"
 
 #include "ProductInfo.h"
+#include "platform/BlockingWait.h"
 #include "platform/Dialogs.h"
 #include "platform/Network.h"
-#include "update/VersionCompare.h"
+#include "version_compare/VersionCompare.h"
 
 #include <utility>
 
@@ -47,6 +48,13 @@ void CheckForUpdate::run(QWidget* owner) noexcept
     }
 }
 
+std::optional<QString> CheckForUpdate::fetchVersionText()
+{
+    // The fetch blocks until it ends; meanwhile the windows leave alone whatever reaches them.
+    const platform::BlockingWait blocked;
+    return m_http.get(m_versionUrl);
+}
+
 void CheckForUpdate::runUnguarded(QWidget* owner)
 {
     if (!m_connectivity.isConnected()) {
@@ -55,7 +63,7 @@ void CheckForUpdate::runUnguarded(QWidget* owner)
     }
 
     // A failed fetch has nothing to compare, just like an answer that is no version.
-    const std::optional<QString> body = m_http.get(m_versionUrl);
+    const std::optional<QString> body = fetchVersionText();
     if (!body) {
         return;
     }

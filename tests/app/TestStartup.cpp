@@ -2,8 +2,8 @@
 #include "app/Startup.h"
 #include "errors/ErrorReport.h"
 #include "fakes/FakePlatform.h"
+#include "main_window/MainWindow.h"
 #include "support/TriggerAction.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

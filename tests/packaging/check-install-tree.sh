@@ -3,12 +3,16 @@
 # program, its desktop entry, its AppStream metainfo and the icon in every theme size,
 # and nothing else. The desktop entry and the metainfo must pass the freedesktop validators.
 #
-# Usage: check-install-tree.sh CMAKE BUILD_DIR SOURCE_DIR
+# With PROBE, a test program that prints and fetches through the program's services, it then
+# runs PROBE from the installed bin/, where it must load the services plugin from that tree.
+#
+# Usage: check-install-tree.sh CMAKE BUILD_DIR SOURCE_DIR [PROBE]
 set -euo pipefail
 
 cmake=${1:?cmake command}
 build=${2:?build directory}
 source=${3:?source directory}
+probe=${4:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,7 +32,7 @@ if ! "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; t
 fi
 
 # The whole tree, file by file: no headers, tests or build tools; one private library, the
-# module the program loads when it first prints or checks for an update.
+# plugin the program loads when it first prints or checks for an update.
 expected_files="bin/corvanel
 lib/corvanel/libcorvanel-qt-services.so
 share/applications/example.dranwick.corvanel.desktop
@@ -118,6 +122,15 @@ fi
 if ! appstreamcli validate-tree "${appstream_options[@]}" "$root" >"$work/tree.log" 2>&1; then
     cat "$work/tree.log" >&2
     fail "appstreamcli validate-tree rejects the installed tree"
+fi
+
+# The program finds its plugin relative to itself, so an installed tree works wherever it lies.
+if [ -n "$probe" ]; then
+    cp "$probe" "$prefix/bin/"
+    if ! QT_QPA_PLATFORM=offscreen "$prefix/bin/$(basename "$probe")" >"$work/probe.log" 2>&1; then
+        cat "$work/probe.log" >&2
+        fail "the services plugin does not load from the installed tree"
+    fi
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,9 +1,9 @@
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtUrlOpener.h"
+#include "main_window/MainWindow.h"
+#include "platform_qt/QtDialogs.h"
+#include "platform_qt/QtUrlOpener.h"
 #include "support/TriggerAction.h"
-#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

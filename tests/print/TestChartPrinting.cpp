@@ -1,10 +1,10 @@
 #include "PdfTools.h"
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtPrinting.h"
+#include "main_window/MainWindow.h"
 #include "print/PrintChart.h"
+#include "qtservices/QtPrinting.h"
 #include "support/TriggerAction.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,11 +2,11 @@
 #include "ExpectedReports.h"
 #include "PdfTools.h"
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtPrinting.h"
+#include "main_window/MainWindow.h"
+#include "qtservices/QtPrinting.h"
 #include "support/TriggerAction.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QPageSize>

@@ -1,10 +1,10 @@
 #include "DriverlessPrinter.h"
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtPrinting.h"
+#include "main_window/MainWindow.h"
+#include "qtservices/QtPrinting.h"
 #include "support/TriggerAction.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QDeadlineTimer>

@@ -1,12 +1,12 @@
 #include "ExpectedReports.h"
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakePrinting.h"
+#include "main_window/MainWindow.h"
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
 #include "support/TriggerAction.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>

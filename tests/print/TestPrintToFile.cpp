@@ -1,8 +1,8 @@
 #include "app/ApplicationSetup.h"
 #include "fakes/FakeDialogs.h"
-#include "platform/qt/QtPrinting.h"
 #include "print/PrintChart.h"
 #include "print/ReportSource.h"
+#include "qtservices/QtPrinting.h"
 
 #include <QApplication>
 #include <QDir>

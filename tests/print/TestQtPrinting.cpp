@@ -2,11 +2,11 @@
 #include "PdfTools.h"
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtPrinting.h"
+#include "main_window/MainWindow.h"
 #include "print/PrintChart.h"
 #include "print/PrintElementInfo.h"
+#include "qtservices/QtPrinting.h"
 #include "support/TriggerAction.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "print/ReportLines.h"
+#include "report_lines/ReportLines.h"
 
 #include <QTest>
 

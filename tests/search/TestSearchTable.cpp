@@ -1,5 +1,5 @@
 #include "catalogue/ElementCatalogue.h"
-#include "search/SearchTable.h"
+#include "search_table/SearchTable.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

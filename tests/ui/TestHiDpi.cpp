@@ -1,9 +1,9 @@
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
-#include "ui/windows/AboutWindow.h"
-#include "ui/windows/KeyWindow.h"
+#include "main_window/MainWindow.h"
+#include "windows/AboutWindow.h"
+#include "windows/KeyWindow.h"
 
 #include <QLabel>
 #include <QSet>

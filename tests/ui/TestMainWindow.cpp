@@ -1,7 +1,7 @@
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
+#include "main_window/MainWindow.h"
 
 #include <QAction>
 #include <QGroupBox>

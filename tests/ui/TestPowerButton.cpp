@@ -1,6 +1,6 @@
 #include "app/ApplicationSetup.h"
-#include "ui/ElementClasses.h"
-#include "ui/controls/PowerButton.h"
+#include "controls/PowerButton.h"
+#include "ui_common/ElementClasses.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

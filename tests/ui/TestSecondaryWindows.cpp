@@ -1,8 +1,8 @@
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
+#include "main_window/MainWindow.h"
 #include "support/TriggerAction.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QDialog>

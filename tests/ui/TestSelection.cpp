@@ -1,9 +1,9 @@
 #include "app/ApplicationSetup.h"
 #include "catalogue/ElementCatalogue.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
+#include "main_window/MainWindow.h"
 #include "support/TriggerAction.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAccessible>
 #include <QAction>

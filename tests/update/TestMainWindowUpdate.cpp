@@ -1,9 +1,9 @@
 #include "LoopbackHttpServer.h"
 #include "app/ApplicationSetup.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtHttpClient.h"
+#include "main_window/MainWindow.h"
+#include "qtservices/QtHttpClient.h"
 #include "support/TriggerAction.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAccessible>
 #include <QAction>

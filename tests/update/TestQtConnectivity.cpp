@@ -1,4 +1,4 @@
-#include "platform/qt/QtConnectivity.h"
+#include "qtservices/QtConnectivity.h"
 
 #include <QTest>
 

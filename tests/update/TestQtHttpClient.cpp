@@ -1,5 +1,5 @@
 #include "LoopbackHttpServer.h"
-#include "platform/qt/QtHttpClient.h"
+#include "qtservices/QtHttpClient.h"
 
 #include <QElapsedTimer>
 #include <QTest>

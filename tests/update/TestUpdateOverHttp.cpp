@@ -1,8 +1,8 @@
 #include "LoopbackHttpServer.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeNetwork.h"
-#include "platform/qt/QtHttpClient.h"
-#include "ui/controls/PowerButton.h"
+#include "qtservices/QtHttpClient.h"
 #include "update/CheckForUpdate.h"
 
 #include <QElapsedTimer>

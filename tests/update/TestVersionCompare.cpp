@@ -1,4 +1,4 @@
-#include "update/VersionCompare.h"
+#include "version_compare/VersionCompare.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

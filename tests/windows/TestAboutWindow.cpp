@@ -1,4 +1,4 @@
-#include "ui/windows/AboutWindow.h"
+#include "windows/AboutWindow.h"
 
 #include "fakes/FakePlatform.h"
 

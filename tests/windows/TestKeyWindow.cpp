@@ -1,5 +1,5 @@
-#include "ui/controls/PowerButton.h"
-#include "ui/windows/KeyWindow.h"
+#include "controls/PowerButton.h"
+#include "windows/KeyWindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "app/ApplicationSetup.h"
+#include "controls/PowerButton.h"
 #include "fakes/FakePlatform.h"
-#include "ui/WindowPlacement.h"
-#include "ui/controls/PowerButton.h"
-#include "ui/main/MainWindow.h"
+#include "main_window/MainWindow.h"
+#include "ui_common/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFile>

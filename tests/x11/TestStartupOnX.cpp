@@ -126,6 +126,8 @@ void TestStartupOnX::mappedOnceAtTheCentre()
     const QPoint centred((screenSize.width() - size.width()) / 2, (screenSize.height() - size.height()) / 2);
     QVERIFY2((mappedAt - centred).manhattanLength() <= 1, qPrintable(report));
     QVERIFY2(seen.captured(5) == u"0"_s, qPrintable(u"moved after mapping: "_s + report));
+    // Printing and the network wait until first used.
+    QVERIFY2(report.contains(u" print_net=0 "_s), qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestStartupOnX)
