@@ -1,5 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     corvanel::app::configureApplication();
+    corvanel::app::installTranslations();
 
     corvanel::platform::QtPlatform services;
     if (!corvanel::app::startCorvanel(services.platform)) {

@@ -5,17 +5,25 @@
 #include "platform/Network.h"
 #include "update/VersionCompare.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace corvanel::update {
 
 namespace {
 
-const QString kNotConnectedText = QStringLiteral("You are not connected to the Internet");
-const QString kNotConnectedTitle = QStringLiteral("Connection Error");
-const QString kCurrentText = QStringLiteral("You are running the current version ");
-const QString kUpdateText = QStringLiteral("An update is available to version ");
+constexpr const char* kNotConnectedText = QT_TRANSLATE_NOOP("CheckForUpdate", "You are not connected to the Internet");
+constexpr const char* kNotConnectedTitle = QT_TRANSLATE_NOOP("CheckForUpdate", "Connection Error");
+constexpr const char* kCurrentText = QT_TRANSLATE_NOOP("CheckForUpdate", "You are running the current version ");
+constexpr const char* kUpdateText = QT_TRANSLATE_NOOP("CheckForUpdate", "An update is available to version ");
+
 const QString kTitle = QStringLiteral("Corvanel");
+
+QString tr(const char* english)
+{
+    return QCoreApplication::translate("CheckForUpdate", english);
+}
 
 platform::MessageSpec plainOkBox(const QString& text, const QString& title)
 {
@@ -50,7 +58,7 @@ void CheckForUpdate::run(QWidget* owner) noexcept
 void CheckForUpdate::runUnguarded(QWidget* owner)
 {
     if (!m_connectivity.isConnected()) {
-        m_dialogs.message(owner, plainOkBox(kNotConnectedText, kNotConnectedTitle));
+        m_dialogs.message(owner, plainOkBox(tr(kNotConnectedText), tr(kNotConnectedTitle)));
         return;
     }
 
@@ -63,10 +71,10 @@ void CheckForUpdate::runUnguarded(QWidget* owner)
     const VersionComparison comparison = compareVersions(*body, runningVersion());
     switch (comparison.order) {
     case VersionOrder::Current:
-        m_dialogs.message(owner, plainOkBox(kCurrentText + comparison.text, kTitle));
+        m_dialogs.message(owner, plainOkBox(tr(kCurrentText) + comparison.text, kTitle));
         break;
     case VersionOrder::Newer:
-        m_dialogs.message(owner, plainOkBox(kUpdateText + comparison.text, kTitle));
+        m_dialogs.message(owner, plainOkBox(tr(kUpdateText) + comparison.text, kTitle));
         break;
     case VersionOrder::Older:
     case VersionOrder::NotAVersion:

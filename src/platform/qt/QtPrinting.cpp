@@ -2,6 +2,7 @@
 
 #include "platform/qt/CupsQueue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -34,7 +35,8 @@ bool runPrintDialog(QPrinter& printer, QWidget* owner)
 
 QString runSaveDialog(QWidget* owner, const QString& offered)
 {
-    QFileDialog dialog(owner, QStringLiteral("Print to File"), QString(), QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(owner, QCoreApplication::translate("Printing", "Print to File"), QString(),
+                       QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
     dialog.setObjectName(QStringLiteral("PrintToFileDialog"));
     // A save dialog asks before it returns the name of an existing file.
     dialog.setAcceptMode(QFileDialog::AcceptSave);
