@@ -46,6 +46,7 @@ package: build
 screenshots: build
 	scripts/screenshot.sh docs/screenshots/main-window.png 1 Na
 	scripts/screenshot.sh docs/screenshots/main-window@2x.png 2 Br
+	for language in de fr es; do scripts/screenshot.sh docs/screenshots/main-window-$$language.png 1 Na $$language; done
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
