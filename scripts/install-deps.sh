@@ -20,6 +20,11 @@ packages=(
     poppler-utils
     # the tests' private print server (cupsd) and its admin tools (lpadmin, cupsreject, cupsaccept)
     cups-daemon cups-client
+    # the tests' network printer, found as a desktop finds one: CUPS's IPP Everywhere printer
+    # (ippeveprinter), advertised by a private avahi-daemon over a private D-Bus bus (dbus-daemon), in
+    # namespaces of its own (unshare and nsenter from util-linux, ip from iproute2); CUPS's driverless
+    # queue for it passes the PDF through pdftopdf
+    cups-ipp-utils avahi-daemon dbus-daemon util-linux iproute2 cups-filters-core-drivers
     # packaging: the package's library list (dpkg-shlibdeps, which needs file) and the
     # desktop-entry/metainfo validators
     dpkg-dev file desktop-file-utils appstream

@@ -42,9 +42,16 @@ public:
     virtual QString outputFile() = 0;
 
     /**
+     * Whether the current printer has somewhere to send a document: a print
+     * queue or a file. False when no printer is installed and no file was chosen.
+     */
+    virtual bool hasDestination() = 0;
+
+    /**
      * Shows a modal save dialog over @p owner offering the printer's current
-     * file; the dialog asks before an existing file is replaced. The chosen file
-     * becomes the printer's. False when the user cancelled.
+     * file, or a PDF file in the user's documents when it has none; the dialog
+     * asks before an existing file is replaced. The chosen PDF file becomes the
+     * printer's. False when the user cancelled.
      */
     virtual bool chooseOutputFile(QWidget* owner) = 0;
 

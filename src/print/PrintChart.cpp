@@ -22,7 +22,9 @@ void PrintChart::run(const ReportSource& source, QWidget* chart)
         return;
     }
     // The file may hold what was printed last, the report for instance: its name is confirmed first.
-    if (!m_printing.outputFile().isEmpty() && !m_printing.chooseOutputFile(owner)) {
+    // With nowhere to print at all (no printer, no file yet), a PDF file is offered instead.
+    const bool toFile = !m_printing.outputFile().isEmpty() || !m_printing.hasDestination();
+    if (toFile && !m_printing.chooseOutputFile(owner)) {
         return;
     }
     if (!m_printing.printWindow(chart)) {

@@ -14,8 +14,9 @@ class ReportSource;
 /**
  * The File menu's Print Chart command: prints the chart as it is shown now,
  * one copy on one page of the current printer, without the print dialog. When
- * the current printer writes to a file, the file's name is asked for first, so
- * no file is replaced unasked. A printer failure is reported.
+ * the current printer writes to a file, or there is no printer at all, the
+ * file's name is asked for first, so no file is replaced unasked. A printer
+ * failure is reported.
  */
 class PrintChart
 {

@@ -30,6 +30,9 @@ public:
 
     QString outputFile() override { return file; }
 
+    /** A printer is installed: the case without one is tried on the real printer (TestPrintToFile). */
+    bool hasDestination() override { return true; }
+
     bool chooseOutputFile(QWidget*) override
     {
         log.append(QStringLiteral("save dialog:") + file);

@@ -46,16 +46,17 @@ QString CupsServer::writeConfiguration()
         }
     }
     const QByteArray path = m_dir->path().toLocal8Bit();
-    const QByteArray cupsd = "Listen " + path
-        + "/cups.sock\n"
-          "LogLevel info\n"
-          "Browsing No\n"
-          "BrowseLocalProtocols none\n"
-          "WebInterface No\n"
+    const QByteArray browsing = m_busAddress.isEmpty() ? QByteArray("Browsing No\nBrowseLocalProtocols none\n")
+                                                       : QByteArray("Browsing On\nBrowseLocalProtocols dnssd\n");
+    const QByteArray cupsd = "Listen " + path + "/cups.sock\nLogLevel info\n" + browsing
+        + "WebInterface No\n"
           "DefaultPolicy open\n"
           "<Policy open>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"
           "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n";
     QByteArray files = "User lp\nGroup lp\nSystemGroup root\n";
+    if (!m_busAddress.isEmpty()) {
+        files += "SetEnv DBUS_SYSTEM_BUS_ADDRESS " + m_busAddress + '\n';
+    }
     for (const auto& [directive, folder] :
          {std::pair {"ServerRoot", "conf"}, std::pair {"ServerBin", "bin"}, std::pair {"RequestRoot", "spool"},
           std::pair {"TempDir", "spool/tmp"}, std::pair {"CacheDir", "cache"}, std::pair {"StateDir", "state"},
@@ -69,6 +70,11 @@ QString CupsServer::writeConfiguration()
         if (QFileInfo::exists(system)) {
             QFile::link(system, root.filePath(QStringLiteral("bin/") + QString::fromLatin1(part)));
         }
+    }
+    // Network printers are reached through the system's IPP backends.
+    const QStringList backends = m_busAddress.isEmpty() ? QStringList() : QStringList {"ipp", "ipps"};
+    for (const QString& backend : backends) {
+        QFile::link(QStringLiteral("/usr/lib/cups/backend/") + backend, root.filePath("bin/backend/" + backend));
     }
     // Owner-only, so cupsd runs it as root and it can write into this private folder.
     if (!writeFile(root.filePath("conf/cupsd.conf"), cupsd) || !writeFile(root.filePath("conf/cups-files.conf"), files)
@@ -96,6 +102,10 @@ QString CupsServer::start()
         if (const QString error = writeConfiguration(); !error.isEmpty()) {
             return error;
         }
+        // The filters a network printer's queue runs, as user lp, read the job from in here.
+        if (!m_busAddress.isEmpty()) {
+            QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFile::ExeOther);
+        }
     }
     const QString socket = m_dir->filePath(QStringLiteral("cups.sock"));
     // This process and every tool it starts reach this server only; client settings come from here too.
@@ -107,9 +117,13 @@ QString CupsServer::start()
     m_cupsd->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Should the test program die, its server goes with it.
     m_cupsd->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_cupsd->start(cupsd,
-                   {QStringLiteral("-f"), QStringLiteral("-c"), m_dir->filePath("conf/cupsd.conf"),
-                    QStringLiteral("-s"), m_dir->filePath("conf/cups-files.conf")});
+    const QStringList arguments {QStringLiteral("-f"), QStringLiteral("-c"), m_dir->filePath("conf/cupsd.conf"),
+                                 QStringLiteral("-s"), m_dir->filePath("conf/cups-files.conf")};
+    if (m_enter.isEmpty()) {
+        m_cupsd->start(cupsd, arguments);
+    } else {
+        m_cupsd->start(m_enter.first(), m_enter.mid(1) + QStringList {QStringLiteral("--"), cupsd} + arguments);
+    }
     if (!m_cupsd->waitForStarted(10000)) {
         const QString error = QStringLiteral("cupsd could not be started: ") + m_cupsd->errorString();
         m_cupsd.reset();
@@ -154,6 +168,18 @@ void CupsServer::stop()
     m_cupsd.reset();
 }
 
+void CupsServer::browseDnsSd(const QByteArray& busAddress, const QStringList& enter)
+{
+    m_busAddress = busAddress;
+    m_enter = enter;
+}
+
+QString CupsServer::log(const QString& name) const
+{
+    QFile file(m_dir ? m_dir->filePath(QStringLiteral("log/") + name) : QString());
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+}
+
 QString CupsServer::admin(const QString& tool, const QStringList& arguments)
 {
     QProcess process;
@@ -186,10 +212,10 @@ QStringList CupsServer::documents() const
     return files;
 }
 
-QList<CupsServer::Job> CupsServer::jobs(const QString& queue)
+QList<CupsServer::Job> CupsServer::jobs(const QString& queue, int timeout)
 {
     QList<Job> result;
-    const QDeadlineTimer deadline(20000);
+    const QDeadlineTimer deadline(timeout);
     do {
         result.clear();
         cups_job_t* jobs = nullptr;

@@ -47,6 +47,16 @@ public:
     void stop();
     bool isRunning() const { return m_cupsd && m_cupsd->state() == QProcess::Running; }
 
+    /**
+     * Before the first start(): the server browses DNS-SD for network printers,
+     * through the D-Bus system bus at @p busAddress, runs inside @p enter (a
+     * command and its arguments to prefix, e.g. nsenter into a namespace), and
+     * reaches printers over IPP.
+     */
+    void browseDnsSd(const QByteArray& busAddress, const QStringList& enter);
+    /** The text of the server's log @p name ("access_log", "error_log"). */
+    QString log(const QString& name) const;
+
     /** Runs a CUPS tool (lpadmin, cupsreject, cupsaccept) against this server; empty on success, else its error. */
     QString admin(const QString& tool, const QStringList& arguments);
     /** Adds (or re-creates) the queue @p name, accepting jobs; empty on success. */
@@ -55,14 +65,16 @@ public:
     /** The documents the queues have received so far, oldest first. */
     QStringList documents() const;
 
-    /** Every job of @p queue, oldest first, once none is waiting or printing any more (at most ~20 s). */
-    QList<Job> jobs(const QString& queue);
+    /** Every job of @p queue, oldest first, once none is waiting or printing any more (at most @p timeout ms). */
+    QList<Job> jobs(const QString& queue, int timeout = 20000);
 
 private:
     QString writeConfiguration();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QProcess> m_cupsd;
+    QByteArray m_busAddress;
+    QStringList m_enter;
 };
 
 } // namespace corvanel::test

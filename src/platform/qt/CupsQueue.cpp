@@ -21,8 +21,11 @@ bool acceptsJobs(const QString& printerName)
     if (!dest) {
         return false;
     }
+    // A printer found on the network (DNS-SD) has no queue until a job or a question asks for one, and
+    // its destination then says nothing about jobs: that is no refusal. Only a queue that says it
+    // refuses them is refused; the server's answer to the job judges the rest.
     const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    const bool accepts = accepting && std::strcmp(accepting, "true") == 0;
+    const bool accepts = !accepting || std::strcmp(accepting, "true") == 0;
     cupsFreeDests(1, dest);
     return accepts;
 }

@@ -6,8 +6,10 @@ namespace corvanel::platform::cups {
 
 /**
  * Asks the print server (the one libcups is set up for, CUPS_SERVER included)
- * whether the print queue @p printerName ("queue" or "queue/instance") exists
- * and accepts jobs now. False also when the server cannot be reached.
+ * whether the printer @p printerName ("queue" or "queue/instance") may be sent
+ * a job now: false when there is no such destination, or its queue says it
+ * does not accept jobs; true for a discovered printer whose queue CUPS has not
+ * made yet. False also when the server cannot be reached.
  */
 bool acceptsJobs(const QString& printerName);
 

@@ -84,6 +84,13 @@ QString LazyPrinting::outputFile()
     return printing ? printing->outputFile() : QString();
 }
 
+bool LazyPrinting::hasDestination()
+{
+    // Without the module no file could be written either: the command goes on and reports the failure.
+    Printing* printing = real();
+    return !printing || printing->hasDestination();
+}
+
 bool LazyPrinting::chooseOutputFile(QWidget* owner)
 {
     Printing* printing = real();

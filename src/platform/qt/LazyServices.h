@@ -23,6 +23,7 @@ public:
     PrintDialogOutcome showPrinter(QWidget* owner) override;
     int copies() const override;
     QString outputFile() override;
+    bool hasDestination() override;
     bool chooseOutputFile(QWidget* owner) override;
     bool beginDocument() override;
     bool printLine(const QString& text) override;

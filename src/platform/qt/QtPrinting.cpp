@@ -1,19 +1,14 @@
 #include "platform/qt/QtPrinting.h"
 
 #include "platform/qt/CupsQueue.h"
+#include "platform/qt/PrintDialogs.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QPrintDialog>
-#include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QWidget>
 
-#include <cstdio>
-#include <unistd.h>
 #include <utility>
 
 namespace corvanel::platform {
@@ -22,104 +17,12 @@ namespace {
 
 const QString kDocumentName = QStringLiteral("Corvanel");
 
-bool runPrintDialog(QPrinter& printer, QWidget* owner)
+/** Where a PDF is offered when the printer has no file yet: the user's documents, else home. */
+QString defaultPdfFile()
 {
-    QPrintDialog dialog(&printer, owner);
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    // The program writes the copies itself and prints whole documents: a page range chosen for one
-    // job would stay on the shared printer and cut the next one, and collation means nothing here.
-    // Qt's dialog asks before it lets an existing file be named as the output.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-QString runSaveDialog(QWidget* owner, const QString& offered)
-{
-    QFileDialog dialog(owner, QCoreApplication::translate("Printing", "Print to File"), QString(),
-                       QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
-    dialog.setObjectName(QStringLiteral("PrintToFileDialog"));
-    // A save dialog asks before it returns the name of an existing file.
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.selectFile(offered);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-/** The file a document for @p target really replaces: a link's target, not the link. */
-QString replacedFile(const QString& target)
-{
-    const QFileInfo info(target);
-    return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-}
-
-/**
- * Creates a new, empty, hidden file beside @p target, with the permissions a
- * new file gets; its path, or empty when none can be made there (a missing
- * folder, a file where the folder should be, a target that is not a file).
- */
-QString createPartFile(const QString& target)
-{
-    const QFileInfo info(target);
-    if (info.exists() && !info.isFile()) {
-        return QString();
-    }
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const QString name = QStringLiteral(".%1.%2.part")
-                                 .arg(info.fileName())
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        QFile file(info.dir().filePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            return file.fileName();
-        }
-        if (!info.dir().exists()) {
-            break;
-        }
-    }
-    return QString();
-}
-
-/**
- * Whether @p path holds a whole PDF as Qt writes one: it ends with "%%EOF", and
- * the cross-reference table starts at the offset the trailer names. A write
- * that failed part of the way (a full disk) leaves the file short and breaks
- * one or the other.
- */
-bool isCompletePdf(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 64) {
-        return false;
-    }
-    const qint64 tailSize = qMin<qint64>(file.size(), 256);
-    if (!file.seek(file.size() - tailSize)) {
-        return false;
-    }
-    const QByteArray tail = file.read(tailSize).trimmed();
-    const qsizetype start = tail.lastIndexOf("startxref");
-    if (!tail.endsWith("%%EOF") || start < 0) {
-        return false;
-    }
-    bool number = false;
-    const qint64 offset = tail.mid(start + 9, tail.size() - 5 - start - 9).trimmed().toLongLong(&number);
-    return number && offset > 0 && file.seek(offset) && file.read(4) == "xref";
-}
-
-/** Flushes @p path to the disk, where a late write error shows. */
-bool syncToDisk(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) && ::fsync(file.handle()) == 0;
-}
-
-/** Moves the complete part file over @p target in one step, keeping the permissions of a file it replaces. */
-bool replaceWith(const QString& partFile, const QString& target)
-{
-    if (QFileInfo::exists(target)) {
-        QFile::setPermissions(partFile, QFile::permissions(target));
-    }
-    return std::rename(QFile::encodeName(partFile).constData(), QFile::encodeName(target).constData()) == 0;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return QDir(folder).filePath(kDocumentName + QStringLiteral(".pdf"));
 }
 
 } // namespace
@@ -134,7 +37,7 @@ bool QtPrinting::hasDestination()
 
 QtPrinting::QtPrinting(DialogRunner runDialog, FileDialogRunner chooseFile)
     : m_runDialog(runDialog ? std::move(runDialog) : DialogRunner(runPrintDialog))
-    , m_chooseFile(chooseFile ? std::move(chooseFile) : FileDialogRunner(runSaveDialog))
+    , m_chooseFile(chooseFile ? std::move(chooseFile) : FileDialogRunner(runPdfSaveDialog))
 {
 }
 
@@ -172,11 +75,14 @@ PrintDialogOutcome QtPrinting::showPrinter(QWidget* owner)
 
 bool QtPrinting::chooseOutputFile(QWidget* owner)
 {
-    const QString chosen = m_chooseFile(owner, printer().outputFileName());
+    const QString current = printer().outputFileName();
+    const QString chosen = m_chooseFile(owner, current.isEmpty() ? defaultPdfFile() : current);
     if (chosen.isEmpty()) {
         return false;
     }
-    pointPrinterAt(chosen);
+    // The save dialog gives a PDF's name, also to a printer that had none.
+    printer().setOutputFileName(chosen);
+    printer().setOutputFormat(QPrinter::PdfFormat);
     return true;
 }
 
@@ -199,14 +105,11 @@ bool QtPrinting::open(QPainter& painter)
             return false;
         }
     } else {
-        m_target = replacedFile(chosen);
-        m_partFile = createPartFile(m_target);
-        if (m_partFile.isEmpty()) {
-            m_target.clear();
+        if (!m_file.open(chosen)) {
             return false;
         }
         m_chosenFile = chosen;
-        pointPrinterAt(m_partFile);
+        pointPrinterAt(m_file.partFile());
     }
     if (painter.begin(&printer()) && !printerFailed()) {
         return true;
@@ -218,20 +121,13 @@ bool QtPrinting::open(QPainter& painter)
 bool QtPrinting::close(QPainter& painter, bool drawn)
 {
     const bool ended = (!painter.isActive() || painter.end()) && drawn && !printerFailed();
-    if (m_partFile.isEmpty()) {
+    if (!m_file.isOpen()) {
         // Qt's CUPS engine has just handed the job to the print server, or failed before it could.
         return ended && cups::lastRequestSucceeded();
     }
     pointPrinterAt(m_chosenFile);
-    const bool complete
-        = ended && isCompletePdf(m_partFile) && syncToDisk(m_partFile) && replaceWith(m_partFile, m_target);
-    if (!complete) {
-        QFile::remove(m_partFile);
-    }
-    m_partFile.clear();
-    m_target.clear();
     m_chosenFile.clear();
-    return complete;
+    return m_file.finish(ended);
 }
 
 bool QtPrinting::beginDocument()

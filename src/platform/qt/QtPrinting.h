@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Printing.h"
+#include "platform/qt/FileOutput.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -20,7 +21,7 @@ namespace corvanel::platform {
  * not be written whole; both are checked here. A print queue is asked whether
  * it accepts jobs before a document is drawn, and the server's answer to the
  * submission is read through libcups when it ends. A file is written beside its
- * target and moved over it only when it holds a complete PDF.
+ * target and takes its place only when it holds a complete PDF (see FileOutput).
  */
 class QtPrinting : public Printing
 {
@@ -47,6 +48,7 @@ public:
     PrintDialogOutcome showPrinter(QWidget* owner) override;
     int copies() const override { return m_copies; }
     QString outputFile() override { return printer().outputFileName(); }
+    bool hasDestination() override;
     bool chooseOutputFile(QWidget* owner) override;
     bool beginDocument() override;
     bool printLine(const QString& text) override;
@@ -54,8 +56,6 @@ public:
     bool printWindow(QWidget* window) override;
 
 private:
-    /** Whether the printer has somewhere to send a document to. */
-    bool hasDestination();
     bool printerFailed() { return printer().printerState() == QPrinter::Error; }
     /** Starts @p painter on the printer, a file going to its part file first; false when it cannot. */
     bool open(QPainter& painter);
@@ -68,13 +68,9 @@ private:
     DialogRunner m_runDialog;
     FileDialogRunner m_chooseFile;
     int m_copies = 1;
-    /**
-     * While a document for a file is open: the name chosen for it, the file that
-     * name stands for, and the part file written meanwhile.
-     */
+    /** While a document for a file is open: the name chosen for it, and where it is written meanwhile. */
     QString m_chosenFile;
-    QString m_target;
-    QString m_partFile;
+    FileOutput m_file;
     /** Open while a text document is being written. */
     QPainter m_painter;
     /** Top of the next line, in device pixels from the top of the printable area. */
