@@ -15,7 +15,7 @@ constexpr const char* kNoSelectionText = QT_TRANSLATE_NOOP("PrintElementInfo", "
 constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PrintElementInfo", "Error");
 constexpr const char* kPrintFailedText = QT_TRANSLATE_NOOP("PrintElementInfo", "The document could not be printed.");
 
-QString tr(const char* english)
+QString translated(const char* english)
 {
     return QCoreApplication::translate("PrintElementInfo", english);
 }
@@ -24,15 +24,16 @@ QString tr(const char* english)
 
 void refuseWithoutSelection(platform::Dialogs& dialogs, QWidget* owner)
 {
-    dialogs.message(
-        owner,
-        {tr(kNoSelectionText), tr(kErrorTitle), platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    dialogs.message(owner,
+                    {translated(kNoSelectionText), translated(kErrorTitle), platform::MessageIcon::Information,
+                     platform::MessageButtons::Ok});
 }
 
 void reportPrintFailure(platform::Dialogs& dialogs, QWidget* owner)
 {
-    dialogs.message(
-        owner, {tr(kPrintFailedText), tr(kErrorTitle), platform::MessageIcon::Warning, platform::MessageButtons::Ok});
+    dialogs.message(owner,
+                    {translated(kPrintFailedText), translated(kErrorTitle), platform::MessageIcon::Warning,
+                     platform::MessageButtons::Ok});
 }
 
 PrintElementInfo::PrintElementInfo(platform::Dialogs& dialogs, platform::Printing& printing)

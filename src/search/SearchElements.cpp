@@ -16,7 +16,7 @@ constexpr const char* kTitle = QT_TRANSLATE_NOOP("SearchElements", "Element Sear
 constexpr const char* kNotFoundText = QT_TRANSLATE_NOOP("SearchElements", "Sorry, Could not find element!");
 constexpr const char* kNotFoundTitle = QT_TRANSLATE_NOOP("SearchElements", "Error");
 
-QString tr(const char* english)
+QString translated(const char* english)
 {
     return QCoreApplication::translate("SearchElements", english);
 }
@@ -31,7 +31,7 @@ SearchElements::SearchElements(platform::Dialogs& dialogs, std::function<void(in
 
 void SearchElements::run(QWidget* owner)
 {
-    const QString answer = m_dialogs.inputBox(owner, tr(kPrompt), tr(kTitle));
+    const QString answer = m_dialogs.inputBox(owner, translated(kPrompt), translated(kTitle));
     // Tested before any conversion: Cancel, closing the box and an empty field all end here.
     if (answer.isEmpty()) {
         return;
@@ -40,8 +40,9 @@ void SearchElements::run(QWidget* owner)
         m_select(*atomicNumber);
         return;
     }
-    m_dialogs.message(
-        owner, {tr(kNotFoundText), tr(kNotFoundTitle), platform::MessageIcon::Warning, platform::MessageButtons::Ok});
+    m_dialogs.message(owner,
+                      {translated(kNotFoundText), translated(kNotFoundTitle), platform::MessageIcon::Warning,
+                       platform::MessageButtons::Ok});
 }
 
 } // namespace corvanel::search

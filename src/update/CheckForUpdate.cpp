@@ -20,7 +20,7 @@ constexpr const char* kUpdateText = QT_TRANSLATE_NOOP("CheckForUpdate", "An upda
 
 const QString kTitle = QStringLiteral("Corvanel");
 
-QString tr(const char* english)
+QString translated(const char* english)
 {
     return QCoreApplication::translate("CheckForUpdate", english);
 }
@@ -58,7 +58,7 @@ void CheckForUpdate::run(QWidget* owner) noexcept
 void CheckForUpdate::runUnguarded(QWidget* owner)
 {
     if (!m_connectivity.isConnected()) {
-        m_dialogs.message(owner, plainOkBox(tr(kNotConnectedText), tr(kNotConnectedTitle)));
+        m_dialogs.message(owner, plainOkBox(translated(kNotConnectedText), translated(kNotConnectedTitle)));
         return;
     }
 
@@ -71,10 +71,10 @@ void CheckForUpdate::runUnguarded(QWidget* owner)
     const VersionComparison comparison = compareVersions(*body, runningVersion());
     switch (comparison.order) {
     case VersionOrder::Current:
-        m_dialogs.message(owner, plainOkBox(tr(kCurrentText) + comparison.text, kTitle));
+        m_dialogs.message(owner, plainOkBox(translated(kCurrentText) + comparison.text, kTitle));
         break;
     case VersionOrder::Newer:
-        m_dialogs.message(owner, plainOkBox(tr(kUpdateText) + comparison.text, kTitle));
+        m_dialogs.message(owner, plainOkBox(translated(kUpdateText) + comparison.text, kTitle));
         break;
     case VersionOrder::Older:
     case VersionOrder::NotAVersion:
