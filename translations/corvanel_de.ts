@@ -858,6 +858,10 @@ Der Fehler trat in Zeile %4 auf</translation>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Corvanel prints to PDF files only, and &quot;%1&quot; does not end in .pdf. Choose a name ending in .pdf.</source>
+        <translation>Corvanel druckt nur in PDF-Dateien, und „%1“ endet nicht auf .pdf. Wählen Sie einen Namen, der auf .pdf endet.</translation>
+    </message>
 </context>
 <context>
     <name>ReportLines</name>

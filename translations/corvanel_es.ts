@@ -858,6 +858,10 @@ El error se produjo en la línea: %4</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Corvanel prints to PDF files only, and &quot;%1&quot; does not end in .pdf. Choose a name ending in .pdf.</source>
+        <translation>Corvanel solo imprime en archivos PDF, y «%1» no termina en .pdf. Elija un nombre que termine en .pdf.</translation>
+    </message>
 </context>
 <context>
     <name>ReportLines</name>

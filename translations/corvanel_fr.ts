@@ -858,6 +858,10 @@ L’erreur s’est produite à la ligne&#x202f;: %4</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Corvanel prints to PDF files only, and &quot;%1&quot; does not end in .pdf. Choose a name ending in .pdf.</source>
+        <translation>Corvanel n’imprime que dans des fichiers PDF, et «&#x202f;%1&#x202f;» ne se termine pas par .pdf. Choisissez un nom qui se termine par .pdf.</translation>
+    </message>
 </context>
 <context>
     <name>ReportLines</name>
