@@ -11,7 +11,7 @@ HEADLESS = QT_QPA_PLATFORM=offscreen
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1:intercept_tls_get_addr=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-asan bench bench-startup package screenshots clean
+.PHONY: all deps build run test test-asan bench bench-startup bench-wayland package screenshots clean
 
 all: build
 
@@ -40,6 +40,12 @@ bench: build
 bench-startup: build
 	bench/startup-bench.sh $(BUILD_DIR) 21
 
+# Start-up on private GNOME (mutter) and KDE Plasma (KWin) compositors: on Wayland, through XWayland,
+# and as the program chooses, each against the floor program run the same way.
+bench-wayland: build
+	bench/wayland-startup.sh $(BUILD_DIR) mutter 11
+	bench/wayland-startup.sh $(BUILD_DIR) kwin 11
+
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
@@ -47,6 +53,8 @@ screenshots: build
 	scripts/screenshot.sh docs/screenshots/main-window.png 1 Na
 	scripts/screenshot.sh docs/screenshots/main-window@2x.png 2 Br
 	for language in de fr es; do scripts/screenshot.sh docs/screenshots/main-window-$$language.png 1 Na $$language; done
+	scripts/wayland-screenshot.py $(BUILD_DIR)/corvanel mutter docs/screenshots/gnome-wayland-key-window.png
+	scripts/wayland-screenshot.py $(BUILD_DIR)/corvanel kwin docs/screenshots/kde-wayland-key-window.png
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -30,6 +30,12 @@ packages=(
     dpkg-dev file desktop-file-utils appstream
     # screenshots, X-only tests and the start-up benchmark's window watcher under a virtual X server
     xvfb xauth x11-utils xdotool imagemagick libx11-dev libxdamage-dev libxfixes-dev
+    # Qt's Wayland platform, which the program uses where the compositor draws window frames
+    qt6-wayland
+    # the Wayland session tests: GNOME's and KDE Plasma's compositors (each starts its own
+    # XWayland; Breeze is the frame KWin draws on Plasma), a private session bus, the
+    # accessibility bus, and Python's AT-SPI client that presses a tile and searches
+    mutter kwin-wayland kwin-style-breeze xwayland dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     # the fresh-root check: a minimal Debian 12 to try the set-up in
     debootstrap
 )

@@ -1,4 +1,5 @@
 #include "app/ApplicationSetup.h"
+#include "app/PlatformChoice.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
 #include "platform/qt/QtPlatform.h"
@@ -7,7 +8,8 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    corvanel::app::StartArguments arguments(argc, argv);
+    QApplication app(arguments.count(), arguments.values());
     corvanel::app::configureApplication();
     corvanel::app::installTranslations();
 

@@ -1,5 +1,7 @@
 #include "ui/WindowPlacement.h"
 
+#include "ui/WindowFrame.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -41,9 +43,16 @@ void centreOnScreen(QWidget& window, QScreen* screen, QMargins knownFrame)
     // Placed before the window is made, so that the window system creates it where it stays.
     moveFrameToCentre(window, *target, knownFrame);
     window.winId();
-    // Some platforms know the frame as soon as the window is made; X11 knows it once it is mapped.
+    // Some platforms know the frame as soon as the window is made; an X11 window manager is asked.
     const QMargins madeFrame = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
-    if (!madeFrame.isNull() && madeFrame != knownFrame) {
+    const QMargins announced
+        = madeFrame.isNull() && knownFrame.isNull() ? frameAnnouncedByWindowManager(window) : QMargins();
+    if (!announced.isNull()) {
+        // Qt then places the client area itself, and the window manager puts its frame around it.
+        QRect outer = QRect(QPoint(), window.size()).marginsAdded(announced);
+        outer.moveCenter(target->availableGeometry().center());
+        window.setGeometry(outer.marginsRemoved(announced));
+    } else if (!madeFrame.isNull() && madeFrame != knownFrame) {
         moveFrameToCentre(window, *target, madeFrame);
     }
 }
