@@ -52,6 +52,7 @@ package: build
 screenshots: build
 	scripts/screenshot.sh docs/screenshots/main-window.png 1 Na
 	scripts/screenshot.sh docs/screenshots/main-window@2x.png 2 Br
+	for language in de fr es; do scripts/screenshot.sh docs/screenshots/main-window-$$language.png 1 Na $$language; done
 	scripts/wayland-screenshot.py $(BUILD_DIR)/corvanel mutter docs/screenshots/gnome-wayland-key-window.png
 	scripts/wayland-screenshot.py $(BUILD_DIR)/corvanel kwin docs/screenshots/kde-wayland-key-window.png
 

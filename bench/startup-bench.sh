@@ -31,10 +31,10 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 
-# Both programs start in the same plain environment.
+# Both programs start in the same plain environment; LANGUAGE=de (say) starts them in German.
 mkdir -m 700 "$work/runtime"
 run() { # run NAME BINARY: one fresh process, its watcher line appended to NAME.txt
-    env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY=":$display" XDG_RUNTIME_DIR="$work/runtime" \
+    env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 ${LANGUAGE:+LANGUAGE="$LANGUAGE"} DISPLAY=":$display" XDG_RUNTIME_DIR="$work/runtime" \
         QT_QPA_PLATFORM=xcb "$watch" "$2" >>"$work/$1.txt" 2>>"$work/$1.err" \
         || { echo "no complete window from $2:" >&2; cat "$work/$1.err" >&2; exit 1; }
 }

@@ -85,12 +85,13 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE "xz")
 # versions the symbols it uses need. The plugins Qt loads at run time come with those packages
 # (the X11 platform plugin with libqt6gui6, the CUPS print plugin with libqt6printsupport6; the
 # art is drawn into PNGs at build time, so no SVG support is needed); what is left is the faces that stand in for the Windows
-# fonts of the window designs.
+# fonts of the window designs, and Qt's own translations, which give its dialogs and buttons the
+# language of the program's (the program's own are built into it).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # qt6-wayland is Qt's Wayland platform. On a desktop whose compositor draws the window frames
 # (KDE Plasma) the program runs as a Wayland program, and on a Wayland session without XWayland
 # it is the only way the program can start at all, so it is a dependency, not a recommendation.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-wayland, qt6-translations-l10n")
 
 set(CPACK_SOURCE_GENERATOR "TXZ")
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/\\\\.cache/" "/build[^/]*/")

@@ -9,6 +9,9 @@ packages=(
     g++ make cmake pkg-config
     # Qt 6 (widgets, printing, network, SVG, tests) and what its CMake files ask for
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+    # translations: lrelease compiles them at build time, lupdate checks them in the tests; Qt's own
+    # translations give its dialogs and buttons the program's language
+    qt6-l10n-tools qt6-translations-l10n
     # the faces that stand in for the Windows fonts of the window designs
     fonts-liberation2 fonts-dejavu-core
     # what became of a print job: libcups, which Qt does not ask

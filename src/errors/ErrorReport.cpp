@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <new>
@@ -14,7 +15,7 @@ namespace {
 constexpr int kOutOfMemory = 7;
 constexpr int kUnexpectedError = 440;
 
-const QString kTitle = QStringLiteral("Error");
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("ErrorReport", "Error");
 
 struct Caught
 {
@@ -29,11 +30,11 @@ Caught describeCurrentException()
     } catch (const RunTimeError& error) {
         return {error.number(), error.description()};
     } catch (const std::bad_alloc&) {
-        return {kOutOfMemory, QStringLiteral("Out of memory")};
+        return {kOutOfMemory, QCoreApplication::translate("ErrorReport", "Out of memory")};
     } catch (const std::exception& error) {
         return {kUnexpectedError, QString::fromUtf8(error.what())};
     } catch (...) {
-        return {kUnexpectedError, QStringLiteral("Unexpected error")};
+        return {kUnexpectedError, QCoreApplication::translate("ErrorReport", "Unexpected error")};
     }
 }
 
@@ -62,7 +63,8 @@ GuardOutcome ErrorReport::run(int line, const std::function<void()>& statement)
         } catch (...) {
             caught = describeCurrentException();
         }
-        const platform::MessageSpec spec {text(caught.number, caught.description, m_procedure, line), kTitle,
+        const platform::MessageSpec spec {text(caught.number, caught.description, m_procedure, line),
+                                          QCoreApplication::translate("ErrorReport", kTitle),
                                           platform::MessageIcon::Critical, platform::MessageButtons::AbortRetryIgnore};
         switch (m_dialogs.message(m_owner, spec)) {
         case platform::MessageResult::Retry:
@@ -82,7 +84,7 @@ GuardOutcome ErrorReport::run(int line, const std::function<void()>& statement)
 QString ErrorReport::text(int number, const QString& description, const QString& procedure, int line)
 {
     // One pass, so a description that holds "%4" stays as it is.
-    return QStringLiteral("Error %1: %2\r\nin %3\r\nThe error occured at line: %4")
+    return QCoreApplication::translate("ErrorReport", "Error %1: %2\r\nin %3\r\nThe error occured at line: %4")
         .arg(QString::number(number), description, procedure, QString::number(line));
 }
 

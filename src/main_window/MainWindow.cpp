@@ -9,6 +9,7 @@
 #include "windows/KeyWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
@@ -31,6 +32,12 @@ QString text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
+// The design tables hold the English texts; every word a user reads is looked up in this context.
+QString translated(const char* english)
+{
+    return QCoreApplication::translate("MainWindow", english);
+}
+
 // Drawn on every class colour, so it keeps the system's face colours out of the tiles.
 constexpr AppearanceSets kKeyButtonAppearance {{
     {kBlack, Tint::fixed(kWhite), Tint::fixed(qRgb(212, 208, 200))},
@@ -40,7 +47,7 @@ constexpr AppearanceSets kKeyButtonAppearance {{
 }};
 
 constexpr int kKeyIconPixels = 24;
-const QString kSwatchDescription = QStringLiteral("Selected element");
+constexpr const char* kSwatchDescription = QT_TRANSLATE_NOOP("MainWindow", "Selected element");
 
 } // namespace
 
@@ -104,7 +111,7 @@ PowerButton* MainWindow::buildTile(const design::TileDesign& row, const QFont& f
 {
     auto* tile = new PowerButton(container(row.container));
     tile->setObjectName(text(row.name));
-    tile->setText(text(row.caption));
+    tile->setText(translated(row.caption));
     tile->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
     tile->setFont(font);
     tile->setBackgroundColour(palette().color(QPalette::Button));
@@ -114,7 +121,7 @@ PowerButton* MainWindow::buildTile(const design::TileDesign& row, const QFont& f
 void MainWindow::buildKeyButton(const DesignFonts& fonts)
 {
     m_cmdKey = buildTile(design::kCmdKey, fonts.bold);
-    m_cmdKey->setToolTip(text(design::kCmdKeyTooltip));
+    m_cmdKey->setToolTip(translated(design::kCmdKeyTooltip));
     m_cmdKey->setIcon(artIcon(u"key"));
     m_cmdKey->setIconSize(QSize(kKeyIconPixels, kKeyIconPixels));
     m_cmdKey->setAppearanceSets(kKeyButtonAppearance);
@@ -129,7 +136,7 @@ void MainWindow::buildFrames(const DesignFonts& fonts)
 {
     for (std::size_t i = 0; i < design::kFrames.size(); ++i) {
         const design::FrameDesign& row = design::kFrames[i];
-        auto* frame = new QGroupBox(text(row.caption), m_client);
+        auto* frame = new QGroupBox(translated(row.caption), m_client);
         frame->setObjectName(text(row.name));
         frame->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         frame->setFont(fonts.bold);
@@ -143,7 +150,7 @@ void MainWindow::buildLabels(const DesignFonts& fonts)
         auto* label = new QLabel(container(row.container));
         label->setObjectName(text(row.name));
         label->setTextFormat(Qt::PlainText);
-        label->setText(text(row.caption));
+        label->setText(translated(row.caption));
         label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         QFont font = row.points == 8.25 ? (row.bold ? fonts.bold : fonts.regular)
                                         : designFont(DesignFamily::MsSansSerif, row.points, row.bold);
@@ -201,7 +208,7 @@ void MainWindow::buildElementTiles(const DesignFonts& fonts)
         // Bound once, here: a click never looks its record up.
         const catalogue::ElementRecord& record = catalogue::catalogueEntry(row.atomicNumber);
         // A screen reader then says "Na, Sodium".
-        button->setAccessibleDescription(QString::fromUtf8(record.name));
+        button->setAccessibleDescription(catalogue::displayText(record, 0));
         connect(button, &PowerButton::clicked, this, [this, button, &record] {
             if (!platform::BlockingWait::isActive()) {
                 selectElement(button, record);
@@ -219,7 +226,7 @@ void MainWindow::buildSwatch(const DesignFonts& fonts)
     m_lblKey = buildTile(design::kLblKey, fonts.tile);
     m_lblKey->setColour(Qt::white);
     m_lblKey->setAppearanceSets(kClassTileAppearance);
-    m_lblKey->setAccessibleDescription(kSwatchDescription);
+    m_lblKey->setAccessibleDescription(translated(kSwatchDescription));
 }
 
 void MainWindow::buildMenus()
@@ -228,7 +235,7 @@ void MainWindow::buildMenus()
     for (const design::MenuDesign& row : design::kMenus) {
         const QString name = text(row.name);
         if (row.command == design::Command::DropDown) {
-            QMenu* menu = menuBar()->addMenu(text(row.caption));
+            QMenu* menu = menuBar()->addMenu(translated(row.caption));
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
             dropDowns.insert(name, menu);
@@ -237,7 +244,7 @@ void MainWindow::buildMenus()
         QMenu* parentMenu = dropDowns.value(text(row.parent));
         Q_ASSERT(parentMenu);
         QAction* action = row.command == design::Command::Separator ? parentMenu->addSeparator()
-                                                                    : parentMenu->addAction(text(row.caption));
+                                                                    : parentMenu->addAction(translated(row.caption));
         action->setObjectName(name);
         if (row.command == design::Command::Separator) {
             continue;

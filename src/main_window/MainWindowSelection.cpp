@@ -1,5 +1,6 @@
 #include "main_window/MainWindow.h"
 
+#include "catalogue/ElementCatalogue.h"
 #include "controls/PowerButton.h"
 #include "main_window/GridNavigation.h"
 
@@ -52,7 +53,7 @@ void MainWindow::selectElement(PowerButton* button, const catalogue::ElementReco
     m_lblKey->setProperty("colour", button->property("colour"));
     m_lblKey->setText(button->text());
     for (int field = 0; field < catalogue::kFieldCount; ++field) {
-        m_currentElement[static_cast<std::size_t>(field)] = catalogue::fieldText(record, field);
+        m_currentElement[static_cast<std::size_t>(field)] = catalogue::displayText(record, field);
     }
     button->setFocus();
     displayCurrentElement();

@@ -2,6 +2,7 @@
 
 #include "main_window/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace corvanel::ui {
@@ -27,7 +28,7 @@ const std::array<ReportFieldSource, print::kReportFieldCount> kReportFieldSource
     {"LblMajorOx",            nullptr, "LblsOO"},
     {"LblSpecificHeat",       nullptr, "LblsPP"},
     // The window heads the shells with its frame's caption; the report words it on its own.
-    {nullptr,                 "# of electrons in each shell:", "LblElectRings"},
+    {nullptr,                 QT_TRANSLATE_NOOP("MainWindow", "# of electrons in each shell:"), "LblElectRings"},
 }};
 // clang-format on
 
@@ -51,7 +52,8 @@ std::array<print::ReportFieldText, print::kReportFieldCount> MainWindow::reportF
     std::array<print::ReportFieldText, print::kReportFieldCount> fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const design::ReportFieldSource& source = design::kReportFieldSources[i];
-        fields[i].caption = source.captionLabel ? shown(source.captionLabel) : QString::fromUtf8(source.fixedCaption);
+        fields[i].caption = source.captionLabel ? shown(source.captionLabel)
+                                                : QCoreApplication::translate("MainWindow", source.fixedCaption);
         fields[i].value = shown(source.valueLabel);
     }
     return fields;

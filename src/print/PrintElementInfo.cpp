@@ -5,26 +5,35 @@
 #include "print/ReportSource.h"
 #include "report_lines/ReportLines.h"
 
+#include <QCoreApplication>
+
 namespace corvanel::print {
 
 namespace {
 
-const QString kNoSelectionText = QStringLiteral("No element has been selected");
-const QString kErrorTitle = QStringLiteral("Error");
-const QString kPrintFailedText = QStringLiteral("The document could not be printed.");
+constexpr const char* kNoSelectionText = QT_TRANSLATE_NOOP("PrintElementInfo", "No element has been selected");
+constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("PrintElementInfo", "Error");
+constexpr const char* kPrintFailedText = QT_TRANSLATE_NOOP("PrintElementInfo", "The document could not be printed.");
+
+QString translated(const char* english)
+{
+    return QCoreApplication::translate("PrintElementInfo", english);
+}
 
 } // namespace
 
 void refuseWithoutSelection(platform::Dialogs& dialogs, QWidget* owner)
 {
     dialogs.message(owner,
-                    {kNoSelectionText, kErrorTitle, platform::MessageIcon::Information, platform::MessageButtons::Ok});
+                    {translated(kNoSelectionText), translated(kErrorTitle), platform::MessageIcon::Information,
+                     platform::MessageButtons::Ok});
 }
 
 void reportPrintFailure(platform::Dialogs& dialogs, QWidget* owner)
 {
     dialogs.message(owner,
-                    {kPrintFailedText, kErrorTitle, platform::MessageIcon::Warning, platform::MessageButtons::Ok});
+                    {translated(kPrintFailedText), translated(kErrorTitle), platform::MessageIcon::Warning,
+                     platform::MessageButtons::Ok});
 }
 
 PrintElementInfo::PrintElementInfo(platform::Dialogs& dialogs, platform::Printing& printing)

@@ -1,5 +1,6 @@
 #include "qtservices/PrintDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,15 @@ namespace corvanel::platform {
 namespace {
 
 const QString kPdfSuffix = QStringLiteral("pdf");
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("Printing", "Print to File");
+constexpr const char* kFilter = QT_TRANSLATE_NOOP("Printing", "PDF files (*.pdf)");
+constexpr const char* kPdfOnlyText = QT_TRANSLATE_NOOP(
+    "Printing", "Corvanel prints to PDF files only, and \"%1\" does not end in .pdf. Choose a name ending in .pdf.");
+
+QString translated(const char* english)
+{
+    return QCoreApplication::translate("Printing", english);
+}
 
 /** @p chosen made a PDF's name: another file type's suffix is replaced, anything else after a dot is kept. */
 QString asPdfName(const QString& chosen)
@@ -27,11 +37,8 @@ QString asPdfName(const QString& chosen)
 
 void explainPdfOnly(QWidget* owner, const QString& chosen)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Print to File"),
-                    QStringLiteral("Corvanel prints to PDF files only, and \"%1\" does not end in .pdf. "
-                                   "Choose a name ending in .pdf.")
-                        .arg(QFileInfo(chosen).fileName()),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Warning, translated(kTitle),
+                    translated(kPdfOnlyText).arg(QFileInfo(chosen).fileName()), QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("PdfOnlyBox"));
     // The name is the user's: never read as markup.
     box.setTextFormat(Qt::PlainText);
@@ -55,7 +62,7 @@ QString runPdfSaveDialog(QWidget* owner, const QString& offered)
 {
     QString name = offered;
     for (;;) {
-        QFileDialog dialog(owner, QStringLiteral("Print to File"), QString(), QStringLiteral("PDF files (*.pdf)"));
+        QFileDialog dialog(owner, translated(kTitle), QString(), translated(kFilter));
         dialog.setObjectName(QStringLiteral("PrintToFileDialog"));
         // A save dialog asks before it returns the name of an existing file, the suffix it adds included.
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -2,13 +2,24 @@
 
 #include "ProductInfo.h"
 
+#include <QCoreApplication>
+
 namespace corvanel::print {
 
 namespace {
 
-// The version in the header is part of the report's fixed wording, not the running version.
-const QString kHeader = QStringLiteral("-------------------Corvanel v1.1.8 - by Dranwick-------------------");
-const QString kFooter = QStringLiteral("----------Get Your Copy at " CORVANEL_WEB_PAGE "----------");
+QString header()
+{
+    // The version in the header is part of the report's fixed wording, not the running version.
+    return QCoreApplication::translate("ReportLines",
+                                       "-------------------Corvanel v1.1.8 - by Dranwick-------------------");
+}
+
+QString footer()
+{
+    return QCoreApplication::translate("ReportLines", "----------Get Your Copy at %1----------")
+        .arg(QStringLiteral(CORVANEL_WEB_PAGE));
+}
 
 } // namespace
 
@@ -16,12 +27,12 @@ QStringList reportLines(const std::array<ReportFieldText, kReportFieldCount>& fi
 {
     QStringList lines;
     lines.reserve(kReportLineCount);
-    lines << QString() << QString() << kHeader << QString();
+    lines << QString() << QString() << header() << QString();
     for (const ReportFieldText& field : fields) {
         // Shown values go out untouched, inner spacing included.
         lines << field.caption + QLatin1Char(' ') + field.value;
     }
-    lines << QString() << kFooter;
+    lines << QString() << footer();
     return lines;
 }
 

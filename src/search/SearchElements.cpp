@@ -3,16 +3,23 @@
 #include "platform/Dialogs.h"
 #include "search_table/SearchTable.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace corvanel::search {
 
 namespace {
 
-const QString kPrompt = QStringLiteral("Enter Element Symbol");
-const QString kTitle = QStringLiteral("Element Search");
-const QString kNotFoundText = QStringLiteral("Sorry, Could not find element!");
-const QString kNotFoundTitle = QStringLiteral("Error");
+constexpr const char* kPrompt = QT_TRANSLATE_NOOP("SearchElements", "Enter Element Symbol");
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("SearchElements", "Element Search");
+constexpr const char* kNotFoundText = QT_TRANSLATE_NOOP("SearchElements", "Sorry, Could not find element!");
+constexpr const char* kNotFoundTitle = QT_TRANSLATE_NOOP("SearchElements", "Error");
+
+QString translated(const char* english)
+{
+    return QCoreApplication::translate("SearchElements", english);
+}
 
 } // namespace
 
@@ -24,7 +31,7 @@ SearchElements::SearchElements(platform::Dialogs& dialogs, std::function<void(in
 
 void SearchElements::run(QWidget* owner)
 {
-    const QString answer = m_dialogs.inputBox(owner, kPrompt, kTitle);
+    const QString answer = m_dialogs.inputBox(owner, translated(kPrompt), translated(kTitle));
     // Tested before any conversion: Cancel, closing the box and an empty field all end here.
     if (answer.isEmpty()) {
         return;
@@ -34,7 +41,8 @@ void SearchElements::run(QWidget* owner)
         return;
     }
     m_dialogs.message(owner,
-                      {kNotFoundText, kNotFoundTitle, platform::MessageIcon::Warning, platform::MessageButtons::Ok});
+                      {translated(kNotFoundText), translated(kNotFoundTitle), platform::MessageIcon::Warning,
+                       platform::MessageButtons::Ok});
 }
 
 } // namespace corvanel::search

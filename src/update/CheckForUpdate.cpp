@@ -6,17 +6,25 @@
 #include "platform/Network.h"
 #include "version_compare/VersionCompare.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace corvanel::update {
 
 namespace {
 
-const QString kNotConnectedText = QStringLiteral("You are not connected to the Internet");
-const QString kNotConnectedTitle = QStringLiteral("Connection Error");
-const QString kCurrentText = QStringLiteral("You are running the current version ");
-const QString kUpdateText = QStringLiteral("An update is available to version ");
+constexpr const char* kNotConnectedText = QT_TRANSLATE_NOOP("CheckForUpdate", "You are not connected to the Internet");
+constexpr const char* kNotConnectedTitle = QT_TRANSLATE_NOOP("CheckForUpdate", "Connection Error");
+constexpr const char* kCurrentText = QT_TRANSLATE_NOOP("CheckForUpdate", "You are running the current version ");
+constexpr const char* kUpdateText = QT_TRANSLATE_NOOP("CheckForUpdate", "An update is available to version ");
+
 const QString kTitle = QStringLiteral("Corvanel");
+
+QString translated(const char* english)
+{
+    return QCoreApplication::translate("CheckForUpdate", english);
+}
 
 platform::MessageSpec plainOkBox(const QString& text, const QString& title)
 {
@@ -58,7 +66,7 @@ std::optional<QString> CheckForUpdate::fetchVersionText()
 void CheckForUpdate::runUnguarded(QWidget* owner)
 {
     if (!m_connectivity.isConnected()) {
-        m_dialogs.message(owner, plainOkBox(kNotConnectedText, kNotConnectedTitle));
+        m_dialogs.message(owner, plainOkBox(translated(kNotConnectedText), translated(kNotConnectedTitle)));
         return;
     }
 
@@ -71,10 +79,10 @@ void CheckForUpdate::runUnguarded(QWidget* owner)
     const VersionComparison comparison = compareVersions(*body, runningVersion());
     switch (comparison.order) {
     case VersionOrder::Current:
-        m_dialogs.message(owner, plainOkBox(kCurrentText + comparison.text, kTitle));
+        m_dialogs.message(owner, plainOkBox(translated(kCurrentText) + comparison.text, kTitle));
         break;
     case VersionOrder::Newer:
-        m_dialogs.message(owner, plainOkBox(kUpdateText + comparison.text, kTitle));
+        m_dialogs.message(owner, plainOkBox(translated(kUpdateText) + comparison.text, kTitle));
         break;
     case VersionOrder::Older:
     case VersionOrder::NotAVersion:

@@ -7,6 +7,7 @@
 #include "ui_common/Art.h"
 #include "ui_common/DesignUnits.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QUrl>
 
@@ -25,7 +26,8 @@ QWidget* makeLabel(const AboutControlDesign& design, QWidget* parent)
 {
     QLabel* label = design.kind == AboutControlKind::Link ? new LinkLabel(parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromUtf8(design.content));
+    // Names and addresses have no translation and stay as they are.
+    label->setText(QCoreApplication::translate("AboutWindow", design.content));
     label->setAlignment(design.alignment);
     // The notice is longer than its box is wide and runs onto a second line.
     label->setWordWrap(true);

@@ -27,17 +27,17 @@ const AboutWindowDesign kAboutWindowDesign {"FrmAbout", "Corvanel", 5040, 201, k
 
 // clang-format off
 const std::array<AboutControlDesign, 17> kAboutControls{{
-    {"LblOS",               K::Label,       2040, 1560, 450,         195,  "OS:",                   kRight,  8.25, false, kBlack, false, kWhite, L::None},
+    {"LblOS",               K::Label,       2040, 1560, 450,         195,  QT_TRANSLATE_NOOP("AboutWindow", "OS:"),      kRight,  8.25, false, kBlack, false, kWhite, L::None},
     {"ImgOperatingSystems", K::Picture,     2640, 1440, 2025,        375,  "logos",                 kLeft,   0,    false, kBlack, false, kWhite, L::None},
     {"Line3",               K::Line,        1680, 2160, 4800 - 1680, 0,    nullptr,                 kLeft,   0,    false, kBlack, false, kWhite, L::None},
     {"ImgAuthor",           K::Picture,     240,  960,  1335,        1815, "author",                kLeft,   0,    false, kBlack, false, kWhite, L::None},
-    {"LblEmail",            K::Label,       1650, 2280, 855,         255,  "Email:",                kRight,  8.25, false, kBlack, false, kWhite, L::None},
+    {"LblEmail",            K::Label,       1650, 2280, 855,         255,  QT_TRANSLATE_NOOP("AboutWindow", "Email:"),   kRight,  8.25, false, kBlack, false, kWhite, L::None},
     {"LblEmailAddress",     K::Link,        2655, 2280, 2175,        255,  kSupportAddress,         kLeft,   8.25, false, kBlue,  true,  kWhite, L::SupportEmail},
     {"LblNotice",           K::Label,       1920, 960,  2520,        390,  kLegalNotice,            kCentre, 8.25, false, kBlack, false, kWhite, L::None},
     {"Image1",              K::Picture,     250,  195,  480,         480,  "about-globe",           kLeft,   0,    false, kBlack, false, kWhite, L::None},
-    {"lblWebsite0",         K::Label,       1740, 2520, 765,         315,  "Website:",              kRight,  8.25, false, kBlack, false, kWhite, L::None},
+    {"lblWebsite0",         K::Label,       1740, 2520, 765,         315,  QT_TRANSLATE_NOOP("AboutWindow", "Website:"), kRight,  8.25, false, kBlack, false, kWhite, L::None},
     {"lblWebSite",          K::Link,        2655, 2520, 2205,        195,  kWebPage,                kLeft,   8.25, true,  kRed,   false, kWhite, L::WebPage},
-    {"LblAuthor",           K::Label,       1875, 1920, 630,         195,  "Author:",               kRight,  8.25, false, kBlack, false, kWhite, L::None},
+    {"LblAuthor",           K::Label,       1875, 1920, 630,         195,  QT_TRANSLATE_NOOP("AboutWindow", "Author:"),  kRight,  8.25, false, kBlack, false, kWhite, L::None},
     {"LblAuthorName",       K::Label,       2655, 1920, 1290,        195,  kAuthorName,             kLeft,   8.25, false, kBlack, false, kWhite, L::None},
     {"Shape1",              K::RoundedRect, 120,  840,  4815,        2055, nullptr,                 kLeft,   0,    false, kWhite, false, kWhite, L::None},
     {"Line1",               K::Line,        0,    3000, 5040,        0,    nullptr,                 kLeft,   0,    false, kBlack, false, kWhite, L::None},

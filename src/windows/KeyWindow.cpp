@@ -8,6 +8,7 @@
 #include "windows/KeyWindowDesign.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 
@@ -36,7 +37,7 @@ KeyWindow::KeyWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromLatin1(kKeyWindowDesign.name));
-    setWindowTitle(QString::fromLatin1(kKeyWindowDesign.caption));
+    setWindowTitle(QCoreApplication::translate("KeyWindow", kKeyWindowDesign.caption));
     setWindowIcon(artIcon(QString::fromLatin1(kKeyWindowDesign.icon)));
     setFixedSize(twipsToPixels(kKeyWindowDesign.clientWidth), twipsToPixels(kKeyWindowDesign.clientHeight));
 
@@ -56,7 +57,7 @@ void KeyWindow::buildFromDesign()
 
     for (const KeyRowDesign& row : kKeyRows) {
         const ElementClassDesign& cls = elementClass(row.elementClass);
-        const QString className = QString::fromLatin1(cls.legendName);
+        const QString className = QCoreApplication::translate("ElementClass", cls.legendName);
 
         auto* swatch = new PowerButton(this);
         swatch->setObjectName(QString::fromLatin1(row.swatchName));

@@ -1,8 +1,10 @@
 #include "windows/KeyWindowDesign.h"
 
+#include <QtGlobal>
+
 namespace corvanel::ui {
 
-const KeyWindowDesign kKeyWindowDesign {"FrmKey", "Key", 2490, 4440, "globe-small"};
+const KeyWindowDesign kKeyWindowDesign {"FrmKey", QT_TRANSLATE_NOOP("KeyWindow", "Key"), 2490, 4440, "globe-small"};
 
 const KeyRowGeometry kKeyRowGeometry {120, 375, 600, 1815, 255};
 

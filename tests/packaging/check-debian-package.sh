@@ -68,7 +68,7 @@ echo "Depends: $depends"
 # Package names only: one per relation, alternatives and version constraints dropped.
 depend_names=$(echo "$depends" | tr ',|' '\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | sed '/^$/d' | sort -u)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 \
-    fonts-liberation2 fonts-dejavu-core qt6-wayland libc6 libstdc++6; do
+    fonts-liberation2 fonts-dejavu-core qt6-wayland qt6-translations-l10n libc6 libstdc++6; do
     echo "$depend_names" | grep -qxF "$package" || fail "Depends lacks $package"
 done
 # The art is drawn at build time: nothing renders SVG when the program runs.

@@ -15,4 +15,11 @@ inline constexpr int kElementCount = 109;
  */
 const ElementRecord& catalogueEntry(int atomicNumber);
 
+/**
+ * Field @p index of @p record as the user reads it: the name, classification, crystal structure,
+ * colour, "None" and "Unknown" in the program's language; symbols and numbers as the catalogue
+ * holds them.
+ */
+QString displayText(const ElementRecord& record, int index);
+
 } // namespace corvanel::catalogue

@@ -3,6 +3,7 @@
 #include "ui_common/ElementClasses.h"
 
 #include <Qt>
+#include <QtGlobal>
 
 #include <array>
 
@@ -234,9 +235,10 @@ extern const std::array<LabelDesign, 36> kLabels;
 extern const std::array<LineDesign, 2> kLines;
 extern const std::array<MenuDesign, 11> kMenus;
 
-inline constexpr TileDesign kCmdKey {"CmdKey", "&Key", Container::Window, 6840, 1440, 1335, 615, 39};
+inline constexpr TileDesign kCmdKey {
+    "CmdKey", QT_TRANSLATE_NOOP("MainWindow", "&Key"), Container::Window, 6840, 1440, 1335, 615, 39};
 inline constexpr TileDesign kLblKey {"LblKey", "?", Container::FrmInfo, 2400, 600, 495, 495, 149};
-inline constexpr const char* kCmdKeyTooltip = "Key";
+inline constexpr const char* kCmdKeyTooltip = QT_TRANSLATE_NOOP("MainWindow", "Key");
 
 /** The group numbers above the table: 1 to 18, each but the last followed by five spaces. */
 extern const char* const kGroupHeader;

@@ -3,6 +3,7 @@
 #include "appearance/Appearance.h"
 
 #include <QRgb>
+#include <QtGlobal>
 
 #include <array>
 
@@ -32,15 +33,15 @@ struct ElementClassDesign
 // One table read by the element buttons and by the legend, so the two cannot disagree.
 // clang-format off
 inline constexpr std::array<ElementClassDesign, 9> kElementClasses{{
-    {ElementClass::NobleGases,        "Noble Gases",         qRgb(90, 173, 173)},
-    {ElementClass::Halogens,          "Halogens",            qRgb(0, 128, 64)},
-    {ElementClass::NonMetals,         "Non-Metals",          qRgb(128, 255, 255)},
-    {ElementClass::Metalloids,        "Metalloids",          qRgb(255, 128, 255)},
-    {ElementClass::OtherMetals,       "Other Metals",        qRgb(128, 0, 255)},
-    {ElementClass::TransitionMetals,  "Transition Metals",   qRgb(255, 128, 128)},
-    {ElementClass::AlkaliEarthMetals, "Alkali Earth Metals", qRgb(255, 255, 128)},
-    {ElementClass::AlkaliMetals,      "Alkali Metals",       qRgb(128, 255, 128)},
-    {ElementClass::RareEarthMetals,   "Rare Earth Metals",   qRgb(255, 157, 111)},
+    {ElementClass::NobleGases,        QT_TRANSLATE_NOOP("ElementClass", "Noble Gases"),         qRgb(90, 173, 173)},
+    {ElementClass::Halogens,          QT_TRANSLATE_NOOP("ElementClass", "Halogens"),            qRgb(0, 128, 64)},
+    {ElementClass::NonMetals,         QT_TRANSLATE_NOOP("ElementClass", "Non-Metals"),          qRgb(128, 255, 255)},
+    {ElementClass::Metalloids,        QT_TRANSLATE_NOOP("ElementClass", "Metalloids"),          qRgb(255, 128, 255)},
+    {ElementClass::OtherMetals,       QT_TRANSLATE_NOOP("ElementClass", "Other Metals"),        qRgb(128, 0, 255)},
+    {ElementClass::TransitionMetals,  QT_TRANSLATE_NOOP("ElementClass", "Transition Metals"),   qRgb(255, 128, 128)},
+    {ElementClass::AlkaliEarthMetals, QT_TRANSLATE_NOOP("ElementClass", "Alkali Earth Metals"), qRgb(255, 255, 128)},
+    {ElementClass::AlkaliMetals,      QT_TRANSLATE_NOOP("ElementClass", "Alkali Metals"),       qRgb(128, 255, 128)},
+    {ElementClass::RareEarthMetals,   QT_TRANSLATE_NOOP("ElementClass", "Rare Earth Metals"),   qRgb(255, 157, 111)},
 }};
 // clang-format on
 

@@ -4,6 +4,7 @@
 
 #include <QRgb>
 #include <Qt>
+#include <QtGlobal>
 
 #include <array>
 
@@ -13,7 +14,7 @@ namespace corvanel::ui {
 inline constexpr char kSupportAddress[] = CORVANEL_SUPPORT_ADDRESS;
 inline constexpr char kWebPage[] = CORVANEL_WEB_PAGE;
 inline constexpr char kAuthorName[] = "Dranwick";
-inline constexpr char kLegalNotice[] = "Copyright (C) Dranwick. All rights reserved.";
+inline constexpr char kLegalNotice[] = QT_TRANSLATE_NOOP("AboutWindow", "Copyright (C) Dranwick. All rights reserved.");
 
 enum class AboutControlKind
 {
@@ -44,7 +45,7 @@ struct AboutControlDesign
     int top;
     int width;
     int height;
-    const char* content; ///< a label's text or the name of a picture's art
+    const char* content; ///< a label's English text (names and addresses stay) or the name of a picture's art
     Qt::Alignment alignment;
     double points; ///< label font size; labels are all bold
     bool underline;
