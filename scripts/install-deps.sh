@@ -22,6 +22,8 @@ packages=(
     dpkg-dev file desktop-file-utils appstream
     # screenshots, X-only tests and the start-up benchmark's window watcher under a virtual X server
     xvfb xauth x11-utils xdotool imagemagick libx11-dev libxdamage-dev libxfixes-dev
+    # the start-up benchmark's other reference: GPeriodic, the fastest periodic table on Linux
+    gperiodic
     # the fresh-root check: a minimal Debian 12 to try the set-up in
     debootstrap
 )
