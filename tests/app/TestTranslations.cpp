@@ -20,38 +20,24 @@
 
 #include <memory>
 
+using namespace corvanel::ui;
 using corvanel::test::FakePlatform;
-using corvanel::ui::MainWindow;
-using corvanel::ui::PowerButton;
 
 namespace {
-
-void removeTranslations()
-{
-    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
-}
 
 /** Every text a window shows, with where and how large its control is: equal dumps, equal windows. */
 QStringList dump(const QWidget& window)
 {
     QStringList lines;
     for (const QWidget* w : window.findChildren<QWidget*>()) {
-        QString text = w->accessibleDescription() + u'|' + w->toolTip();
-        if (const auto* label = qobject_cast<const QLabel*>(w)) {
-            text += label->text();
-        } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
-            text += frame->title();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            text += button->text();
-        }
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const auto* frame = qobject_cast<const QGroupBox*>(w);
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        const QString text = label ? label->text() : frame ? frame->title() : button ? button->text() : QString();
         const QRect box = w->geometry();
-        lines << QStringLiteral("%1 %2,%3 %4x%5 %6")
-                     .arg(w->objectName())
-                     .arg(box.x())
-                     .arg(box.y())
-                     .arg(box.width())
-                     .arg(box.height())
-                     .arg(text);
+        lines << w->objectName()
+                + QStringLiteral(" %1,%2 %3x%4 ").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())
+                + w->accessibleDescription() + u'|' + w->toolTip() + text;
     }
     for (const QAction* action : window.findChildren<QAction*>()) {
         lines << action->objectName() + u' ' + action->text();
@@ -92,22 +78,17 @@ QString clipped(const QWidget* w)
         const int icon = tile->icon().isNull() ? 0 : tile->iconSize().width() + 4;
         needed = QRect(box.topLeft(), QSize(icon + metrics.horizontalAdvance(QString(text).remove(u'&')), 1));
     }
-    if (box.isNull() || box.contains(needed)) {
-        return QString();
-    }
-    return QStringLiteral("%1 \"%2\" needs %3x%4 of %5x%6 px")
-        .arg(w->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(box.width())
-        .arg(box.height());
+    const auto size = [](QRect r) { return QStringLiteral("%1x%2").arg(r.width()).arg(r.height()); };
+    return box.isNull() || box.contains(needed)
+        ? QString()
+        : QStringLiteral("%1 \"%2\" needs %3 of %4 px").arg(w->objectName(), text, size(needed), size(box));
 }
 
-void collectClipped(const QWidget& window, QSet<QString>& found)
+void collectClipped(const QWidget& window, QStringList& found)
 {
     for (const QWidget* w : window.findChildren<QWidget*>()) {
-        if (const QString why = clipped(w); !why.isEmpty()) {
-            found.insert(why);
+        if (const QString why = clipped(w); !why.isEmpty() && !found.contains(why)) {
+            found << why;
         }
     }
 }
@@ -126,130 +107,117 @@ class TestTranslations : public QObject
 
 private slots:
     void initTestCase() { corvanel::app::configureApplication(); }
-    void cleanup() { removeTranslations(); }
+    void cleanup() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>()); }
 
-    void desktopLanguagePicksTheTranslation_data();
-    void desktopLanguagePicksTheTranslation();
-    void englishIsExactlyTheProgramsOwn();
-    void everyLanguageIsCompleteAndFits_data();
-    void everyLanguageIsCompleteAndFits();
-};
-
-void TestTranslations::desktopLanguagePicksTheTranslation_data()
-{
-    QTest::addColumn<QStringList>("uiLanguages");
-    QTest::addColumn<QString>("language");
-    QTest::newRow("C") << QStringList {u"C"_qs} << QString();
-    QTest::newRow("en-US") << QStringList {u"en-US"_qs, u"en"_qs} << QString();
-    QTest::newRow("en_GB before German") << QStringList {u"en_GB"_qs, u"de"_qs} << QString();
-    QTest::newRow("untranslated Italian") << QStringList {u"it-IT"_qs, u"it"_qs} << QString();
-    QTest::newRow("nothing") << QStringList {} << QString();
-    QTest::newRow("German") << QStringList {u"de"_qs} << u"de"_qs;
-    QTest::newRow("Austrian German") << QStringList {u"de-AT"_qs, u"de"_qs} << u"de"_qs;
-    QTest::newRow("LANG form") << QStringList {u"fr_CA.UTF-8"_qs} << u"fr"_qs;
-    QTest::newRow("Italian, then Spanish") << QStringList {u"it"_qs, u"es-MX"_qs} << u"es"_qs;
-    QTest::newRow("French before English") << QStringList {u"fr"_qs, u"en"_qs} << u"fr"_qs;
-}
-
-void TestTranslations::desktopLanguagePicksTheTranslation()
-{
-    QFETCH(QStringList, uiLanguages);
-    QFETCH(QString, language);
-    QCOMPARE(corvanel::app::chooseLanguage(uiLanguages), language);
-}
-
-void TestTranslations::englishIsExactlyTheProgramsOwn()
-{
-    FakePlatform fakes;
-    const QStringList untranslated = dump(MainWindow(fakes.platform));
-    QVERIFY(untranslated.contains(u"LblCrySt 8,40 89x17 |Crystal Structure:"_qs));
-    QSet<QString> clippedTexts;
-    collectClipped(MainWindow(fakes.platform), clippedTexts);
-    QVERIFY2(clippedTexts.isEmpty(), qPrintable(QStringList(clippedTexts.begin(), clippedTexts.end()).join(u"; ")));
-    for (const QStringList& desktop : {QStringList {u"C"_qs}, QStringList {u"en-GB"_qs}, QStringList {u"it-IT"_qs}}) {
-        QCOMPARE(corvanel::app::installTranslations(desktop), QString());
-        QCOMPARE(dump(MainWindow(fakes.platform)), untranslated);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_qs);
+    void desktopLanguagePicksTheTranslation_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("C") << QStringList {u"C"_qs} << QString();
+        QTest::newRow("en-US") << QStringList {u"en-US"_qs, u"en"_qs} << QString();
+        QTest::newRow("en_GB before German") << QStringList {u"en_GB"_qs, u"de"_qs} << QString();
+        QTest::newRow("untranslated Italian") << QStringList {u"it-IT"_qs, u"it"_qs} << QString();
+        QTest::newRow("nothing") << QStringList {} << QString();
+        QTest::newRow("German") << QStringList {u"de"_qs} << u"de"_qs;
+        QTest::newRow("Austrian German") << QStringList {u"de-AT"_qs, u"de"_qs} << u"de"_qs;
+        QTest::newRow("LANG form") << QStringList {u"fr_CA.UTF-8"_qs} << u"fr"_qs;
+        QTest::newRow("Italian, then Spanish") << QStringList {u"it"_qs, u"es-MX"_qs} << u"es"_qs;
+        QTest::newRow("French before English") << QStringList {u"fr"_qs, u"en"_qs} << u"fr"_qs;
     }
-}
-
-void TestTranslations::everyLanguageIsCompleteAndFits_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("cancel"); // Qt's own button, from Debian's Qt translations
-    QTest::newRow("de") << u"de"_qs << u"Abbrechen"_qs;
-    QTest::newRow("fr") << u"fr"_qs << u"Annuler"_qs;
-    QTest::newRow("es") << u"es"_qs << u"Cancelar"_qs;
-}
-
-void TestTranslations::everyLanguageIsCompleteAndFits()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, cancel);
-
-    // lupdate run over today's sources into a copy: anything new, untranslated or gone shows in it.
-    if (QByteArray(CORVANEL_LUPDATE).isEmpty() || QByteArray(CORVANEL_LUPDATE).endsWith("NOTFOUND")) {
-        QSKIP("lupdate (qt6-l10n-tools) is not installed");
+    void desktopLanguagePicksTheTranslation()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, language);
+        QCOMPARE(corvanel::app::chooseLanguage(uiLanguages), language);
     }
-    QTemporaryDir dir;
-    const QString ts = dir.filePath(u"corvanel.ts"_qs);
-    QVERIFY(QFile::copy(QStringLiteral(CORVANEL_TS_DIR "/corvanel_%1.ts").arg(language), ts));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(CORVANEL_LUPDATE),
-                  {u"-silent"_qs, u"-locations"_qs, u"none"_qs, QStringLiteral(CORVANEL_SOURCE_DIR), u"-ts"_qs, ts});
-    QVERIFY2(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
-    QFile file(ts);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    int messages = 0;
-    QString source;
-    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == u"source") {
-            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (xml.name() == u"translation") {
-            ++messages;
-            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            QVERIFY2(finished && !xml.readElementText(QXmlStreamReader::IncludeChildElements).isEmpty(),
-                     qPrintable(source));
+
+    void englishIsExactlyTheProgramsOwn()
+    {
+        FakePlatform fakes;
+        const QStringList untranslated = dump(MainWindow(fakes.platform));
+        QVERIFY(untranslated.contains(u"LblCrySt 8,40 89x17 |Crystal Structure:"_qs));
+        QStringList clippedTexts;
+        collectClipped(MainWindow(fakes.platform), clippedTexts);
+        QVERIFY2(clippedTexts.isEmpty(), qPrintable(clippedTexts.join(u"; ")));
+        for (const QString& desktop : {u"C"_qs, u"en-GB"_qs, u"it-IT"_qs}) {
+            QCOMPARE(corvanel::app::installTranslations({desktop}), QString());
+            QCOMPARE(dump(MainWindow(fakes.platform)), untranslated);
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_qs);
         }
     }
-    QVERIFY2(messages > 200, qPrintable(QString::number(messages)));
 
-    QCOMPARE(corvanel::app::installTranslations({language}), language);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
-
-    FakePlatform fakes;
-    MainWindow window(fakes.platform);
-    QVERIFY(window.findChild<QLabel*>(u"LblAtNumber"_qs)->text() != u"Atomic Number:"_qs);
-    QSet<QString> clippedTexts;
-    collectClipped(window, clippedTexts);
-    for (int atomicNumber = 1; atomicNumber <= corvanel::catalogue::kElementCount; ++atomicNumber) {
-        window.selectElement(window.elementButton(atomicNumber), corvanel::catalogue::catalogueEntry(atomicNumber));
-        collectClipped(window, clippedTexts);
+    void everyLanguageIsCompleteAndFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("cancel"); // Qt's own button, from Debian's Qt translations
+        QTest::newRow("de") << u"de"_qs << u"Abbrechen"_qs;
+        QTest::newRow("fr") << u"fr"_qs << u"Annuler"_qs;
+        QTest::newRow("es") << u"es"_qs << u"Cancelar"_qs;
     }
-    // Within each menu, and on the menu bar with the Key button, no access key serves two items.
-    QList<QList<QAction*>> groups {window.menuBar()->actions()};
-    for (QAction* menu : window.menuBar()->actions()) {
-        groups << menu->menu()->actions();
-    }
-    groups.front() << new QAction(window.findChild<PowerButton*>(u"CmdKey"_qs)->text(), &window);
-    for (const QList<QAction*>& group : groups) {
-        QSet<QChar> keys;
-        for (const QAction* action : group) {
-            if (!action->isSeparator()) {
-                QVERIFY2(!keys.contains(accessKey(action->text())), qPrintable(action->text()));
-                keys.insert(accessKey(action->text()));
+    void everyLanguageIsCompleteAndFits()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, cancel);
+        // lupdate run over today's sources into a copy: anything new, untranslated or gone shows in it.
+        if (QByteArray(CORVANEL_LUPDATE).isEmpty() || QByteArray(CORVANEL_LUPDATE).endsWith("NOTFOUND")) {
+            QSKIP("lupdate (qt6-l10n-tools) is not installed");
+        }
+        QTemporaryDir dir;
+        const QString ts = dir.filePath(u"corvanel.ts"_qs);
+        QVERIFY(QFile::copy(QStringLiteral(CORVANEL_TS_DIR "/corvanel_%1.ts").arg(language), ts));
+        QProcess lupdate;
+        lupdate.start(
+            QStringLiteral(CORVANEL_LUPDATE),
+            {u"-silent"_qs, u"-locations"_qs, u"none"_qs, QStringLiteral(CORVANEL_SOURCE_DIR), u"-ts"_qs, ts});
+        QVERIFY2(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+        QFile file(ts);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        int messages = 0;
+        QString source;
+        for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source") {
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            } else if (xml.isStartElement() && xml.name() == u"translation") {
+                ++messages;
+                const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                QVERIFY2(finished && !xml.readElementText(QXmlStreamReader::IncludeChildElements).isEmpty(),
+                         qPrintable(source));
             }
         }
-    }
+        QVERIFY2(messages > 200, qPrintable(QString::number(messages)));
 
-    std::unique_ptr<corvanel::ui::KeyWindow> key(corvanel::ui::KeyWindow::showSingle());
-    collectClipped(*key, clippedTexts);
-    collectClipped(corvanel::ui::AboutWindow(fakes.platform, &window), clippedTexts);
-    QVERIFY2(clippedTexts.isEmpty(), qPrintable(QStringList(clippedTexts.begin(), clippedTexts.end()).join(u"; ")));
-}
+        QCOMPARE(corvanel::app::installTranslations({language}), language);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+        FakePlatform fakes;
+        MainWindow window(fakes.platform);
+        QVERIFY(window.findChild<QLabel*>(u"LblAtNumber"_qs)->text() != u"Atomic Number:"_qs);
+        QStringList clippedTexts;
+        collectClipped(window, clippedTexts);
+        for (int atomicNumber = 1; atomicNumber <= corvanel::catalogue::kElementCount; ++atomicNumber) {
+            window.selectElement(window.elementButton(atomicNumber), corvanel::catalogue::catalogueEntry(atomicNumber));
+            collectClipped(window, clippedTexts);
+        }
+        // Within each menu, and on the menu bar with the Key button, no access key serves two items.
+        QList<QList<QAction*>> groups {window.menuBar()->actions()};
+        for (QAction* menu : window.menuBar()->actions()) {
+            groups << menu->menu()->actions();
+        }
+        groups.front() << new QAction(window.findChild<PowerButton*>(u"CmdKey"_qs)->text(), &window);
+        for (const QList<QAction*>& group : groups) {
+            QSet<QChar> keys;
+            for (const QAction* action : group) {
+                if (!action->isSeparator()) {
+                    QVERIFY2(!keys.contains(accessKey(action->text())), qPrintable(action->text()));
+                    keys.insert(accessKey(action->text()));
+                }
+            }
+        }
+        std::unique_ptr<KeyWindow> key(KeyWindow::showSingle());
+        collectClipped(*key, clippedTexts);
+        collectClipped(AboutWindow(fakes.platform, &window), clippedTexts);
+        QVERIFY2(clippedTexts.isEmpty(), qPrintable(clippedTexts.join(u"; ")));
+    }
+};
 
 QTEST_MAIN(TestTranslations)
 #include "TestTranslations.moc"

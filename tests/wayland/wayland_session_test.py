@@ -1,12 +1,11 @@
 #!/usr/bin/python3
-"""Corvanel started as a user starts it on a Wayland desktop: GNOME's compositor (mutter) or KDE
-Plasma's (KWin), a private instance of either with its own runtime folder, socket, session bus and
-accessibility bus. The window must map at its fixed size, not be maximisable, start silently, and
-a tile press and a search through AT-SPI must select the element. mutter-no-x11: a GNOME session
-without XWayland, where the program must still start, work and stay silent.
+"""Corvanel on a private GNOME (mutter) or KDE Plasma (KWin) compositor with its own folders and buses:
+the window maps centred at its fixed size, not maximisable, the program is silent, and a tile press
+and a search through AT-SPI select the element. mutter-no-x11: GNOME without XWayland, the same.
 
 Usage: wayland_session_test.py PROGRAM mutter|kwin|mutter-no-x11     (exit 77: skipped, with the reason)
 """
+import contextlib
 import json
 import os
 import re
@@ -17,13 +16,12 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
 MAIN_SIZE = (593, 433)  # the design's client area and the menu bar
 
 
 def skip(reason):
     print("SKIP:", reason)
-    sys.exit(SKIP)
+    sys.exit(77)
 
 
 def wait_for(what, check, seconds=15):
@@ -34,6 +32,10 @@ def wait_for(what, check, seconds=15):
             return found
         time.sleep(0.05)
     raise AssertionError("timed out waiting for " + what)
+
+
+def output(*command, env=None):
+    return subprocess.run(command, capture_output=True, text=True, env=env).stdout
 
 
 class Session:
@@ -66,10 +68,8 @@ class Session:
         else:
             # Debian's binary has a file capability a container may refuse; a copy has none. KWin
             # names its XWayland's display only to the programs it starts, so it starts one that tells.
-            os.mkdir(os.path.join(self.folder, "kwin"))
-            kwin = os.path.join(self.folder, "kwin", "kwin_wayland")
+            kwin, tell = (os.path.join(self.folder, name) for name in ("kwin_wayland", "tell"))
             shutil.copy(shutil.which("kwin_wayland"), kwin)
-            tell = os.path.join(self.folder, "kwin", "tell")
             with open(tell, "w") as script:
                 script.write('#!/bin/sh\necho "Xwayland on display $DISPLAY" >&2\n')
             os.chmod(tell, 0o755)
@@ -84,75 +84,58 @@ class Session:
         except AssertionError:
             skip("%s did not start here: %s" % (kind, open(self.log).read()[-600:]))
         self.env.update(WAYLAND_DISPLAY=self.socket)
-        if self.x11:
-            self.env.update(DISPLAY=display)
         for key in os.listdir(runtime):
             if key.startswith(".mutter-Xwaylandauth."):
                 self.env["XAUTHORITY"] = os.path.join(runtime, key)
         if self.x11:
             # XWayland's socket comes before the compositor manages X11 windows; a desktop's
             # programs start after that.
-            wait_for("the X11 window manager", lambda: "window id" in subprocess.run(
-                ["xprop", "-root", "-display", display, "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                capture_output=True, text=True).stdout)
+            self.env.update(DISPLAY=display)
+            wait_for("the X11 window manager", lambda: "window id" in output(
+                "xprop", "-root", "-display", display, "_NET_SUPPORTING_WM_CHECK", env=self.env))
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         os.environ.update(self.env)
 
-    def start(self, command, **streams):
-        streams.setdefault("stdout", subprocess.DEVNULL)
-        streams.setdefault("stderr", subprocess.DEVNULL)
-        streams.setdefault("env", self.env)
-        process = subprocess.Popen(command, **streams)
-        self.processes.append(process)
-        return process
+    def start(self, command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=None):
+        self.processes += [subprocess.Popen(command, stdout=stdout, stderr=stderr, env=env or self.env)]
+        return self.processes[-1]
 
     def display(self):
         if self.compositor.poll() is not None:
             raise AssertionError("ended")
-        text = open(self.log).read()
-        found = re.search(r"Using public X11 display (:\d+)|Xwayland on display (:\d+)", text)
+        found = re.search(r"Using public X11 display (:\d+)|Xwayland on display (:\d+)", open(self.log).read())
         ready = os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], self.socket))
-        if not self.x11:
-            return ready
-        return ready and found and (found.group(1) or found.group(2))
+        return ready and (not self.x11 or (found and (found.group(1) or found.group(2))))
 
     def stop(self):
         for process in reversed(self.processes):
-            if process.poll() is None:
-                process.send_signal(signal.SIGTERM)
-                try:
-                    process.wait(10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            process.terminate()  # only if it still runs: the id may be another's once it was reaped
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-def x_property(window, name):
-    return subprocess.run(["xprop", "-id", window, name], capture_output=True, text=True).stdout
-
-
 def x_window_named(title):
-    listing = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST"], capture_output=True, text=True).stdout
-    for window in re.findall(r"0x[0-9a-f]+", listing):
-        if '"%s"' % title in x_property(window, "WM_NAME"):
-            return window
-    return None
+    return next((window for window in re.findall(r"0x[0-9a-f]+", output("xprop", "-root", "_NET_CLIENT_LIST"))
+                 if '"%s"' % title in output("xprop", "-id", window, "WM_NAME")), None)
 
 
 def check_x_window(session, title, size):
     """Through XWayland: the compositor frames the window, fixed size, no maximise or resize."""
     window = wait_for("the window " + title, lambda: x_window_named(title))
-    hints = x_property(window, "WM_NORMAL_HINTS")
+    hints = output("xprop", "-id", window, "WM_NORMAL_HINTS")
     limits = re.findall(r"(minimum|maximum) size: (\d+) by (\d+)", hints)
     assert len(limits) == 2 and limits[0][1:] == limits[1][1:], hints
     assert size is None or limits[0][1:] == tuple(str(side) for side in size), hints
-    actions = x_property(window, "_NET_WM_ALLOWED_ACTIONS")
+    actions = output("xprop", "-id", window, "_NET_WM_ALLOWED_ACTIONS")
     assert "_NET_WM_ACTION_CLOSE" in actions, actions
     assert "MAXIMIZE" not in actions and "RESIZE" not in actions, actions
-    frame = [int(v) for v in re.findall(r"\d+", x_property(window, "_NET_FRAME_EXTENTS").split("=")[-1])]
+    frame = [int(v) for v in re.findall(r"\d+", output("xprop", "-id", window, "_NET_FRAME_EXTENTS").split("=")[-1])]
     assert len(frame) == 4 and frame[2] > 0, "the compositor draws no frame: %s" % frame
-    place = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
+    place = output("xwininfo", "-id", window)
     x, y, width, height = (int(re.search(key + r":\s+(-?\d+)", place).group(1))
                            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
     return [x - frame[0], y - frame[2], width + frame[0] + frame[1], height + frame[2] + frame[3]]
@@ -187,55 +170,42 @@ def find(role, name=None):
     """The program's accessible of @p role (and @p name), through AT-SPI."""
     import pyatspi  # once the session's buses are in the environment
 
-    def app():
-        return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Corvanel"), None)
-
-    return pyatspi.findDescendant(wait_for("the accessible tree", app),
-                                  lambda a: a.getRoleName() == role and name in (None, a.name))
+    program = wait_for("the accessible tree", lambda: next(
+        (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Corvanel"), None))
+    return pyatspi.findDescendant(program, lambda a: a.getRoleName() == role and name in (None, a.name))
 
 
 def press(name):
     wait_for("the button " + name, lambda: find("push button", name)).queryAction().doAction(0)
 
 
-def off_centre(frame):
-    """How far a window's frame lies from the centre of the 1024x768 screen, across and down."""
-    return abs(frame[0] * 2 + frame[2] - 1024) // 2, abs(frame[1] * 2 + frame[3] - 768) // 2
+def assert_centred(frame):
+    """A window's frame lies at the centre of the 1024x768 screen, to a pixel across and down."""
+    assert abs(frame[0] * 2 + frame[2] - 1024) // 2 <= 1 and abs(frame[1] * 2 + frame[3] - 768) // 2 <= 1, frame
 
 
 def main(session, program_path, kind):
     from pyatspi import Atspi
 
     program = session.start([program_path], stderr=subprocess.PIPE)
-    # Without XWayland the program runs on Wayland and mutter tells nothing of its windows:
-    # it must still start, work and stay silent.
+    # Without XWayland mutter tells nothing of the program's windows: it must still work and stay silent.
     check_window = {"mutter": check_x_window, "kwin": check_kwin_window}.get(kind, lambda *_: [0, 0, 1024, 768])
-    main_frame = check_window(session, "Corvanel", MAIN_SIZE)
+    assert_centred(check_window(session, "Corvanel", MAIN_SIZE))
     # Where the compositor draws frames the program is a Wayland program, not one of XWayland's.
     assert not session.x11 or (x_window_named("Corvanel") is None) == (kind == "kwin")
-    assert max(off_centre(main_frame)) <= 1, main_frame
-
-    def shown(text):
-        return find("label", text)
-
     press("Na")
-    wait_for("sodium selected", lambda: shown("Sodium"))
-
+    wait_for("sodium selected", lambda: find("label", "Sodium"))
     # The menu item opens a modal box and answers only once it closes: do not wait for that answer.
     Atspi.set_timeout(500, 500)
-    try:
+    with contextlib.suppress(Exception):
         wait_for("the search command", lambda: find("menu item", "Search Elements")).queryAction().doAction(0)
-    except Exception:
-        pass
     Atspi.set_timeout(-1, -1)
-    field = wait_for("the search box", lambda: find("text"))
-    field.queryEditableText().setTextContents("fe")
+    wait_for("the search box", lambda: find("text")).queryEditableText().setTextContents("fe")
     press("OK")
-    wait_for("iron selected", lambda: shown("Iron"))
-
+    wait_for("iron selected", lambda: find("label", "Iron"))
     # The Key window: a window of its own, as fixed as the main window.
     press("Key")
-    assert max(off_centre(check_window(session, "Key", None))) <= 1
+    assert_centred(check_window(session, "Key", None))
     program.send_signal(signal.SIGTERM)
     _, errors = program.communicate(timeout=10)
     assert errors == b"", "the program wrote to standard error: %r" % errors[:2000]
