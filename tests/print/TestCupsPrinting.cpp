@@ -1,14 +1,11 @@
 #include "CupsServer.h"
 #include "ExpectedReports.h"
 #include "PdfTools.h"
+#include "PrintWindow.h"
 #include "app/ApplicationSetup.h"
-#include "controls/PowerButton.h"
-#include "fakes/FakePlatform.h"
-#include "main_window/MainWindow.h"
 #include "qtservices/QtPrinting.h"
 #include "support/TriggerAction.h"
 
-#include <QAction>
 #include <QPageSize>
 #include <QRegularExpression>
 #include <QTest>
@@ -19,9 +16,7 @@
 using corvanel::platform::MessageIcon;
 using corvanel::platform::QtPrinting;
 using corvanel::test::CupsServer;
-using corvanel::test::FakePlatform;
 using corvanel::test::kSodiumReport;
-using corvanel::ui::MainWindow;
 
 namespace {
 
@@ -48,7 +43,6 @@ class TestCupsPrinting : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -64,10 +58,8 @@ private:
     void verifyFailureBox();
 
     CupsServer m_server;
-    std::unique_ptr<FakePlatform> m_fakes;
     std::unique_ptr<QtPrinting> m_printing;
-    std::unique_ptr<corvanel::platform::Platform> m_platform;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<corvanel::test::PrintWindow> m_window;
     // What the stand-in for the print dialog chooses, and what happens once it is confirmed.
     int m_copies = 1;
     QPageSize m_paper {QPageSize::A4};
@@ -81,11 +73,6 @@ void TestCupsPrinting::initTestCase()
     if (!error.isEmpty()) {
         QSKIP(qPrintable(QStringLiteral("no private print server: ") + error));
     }
-}
-
-void TestCupsPrinting::cleanupTestCase()
-{
-    m_server.stop();
 }
 
 void TestCupsPrinting::init()
@@ -108,21 +95,13 @@ void TestCupsPrinting::init()
     m_printing->printer().setPrinterName(kQueue);
     QCOMPARE(m_printing->printer().outputFormat(), QPrinter::NativeFormat);
     QCOMPARE(m_printing->outputFile(), QString());
-
-    m_fakes = std::make_unique<FakePlatform>();
-    m_platform = std::make_unique<corvanel::platform::Platform>(corvanel::platform::Platform {
-        m_fakes->dialogs, m_fakes->urls, m_fakes->connectivity, m_fakes->http, *m_printing});
-    m_window = std::make_unique<MainWindow>(*m_platform);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->elementButton(11)->click();
+    m_window = std::make_unique<corvanel::test::PrintWindow>(*m_printing);
+    QVERIFY(m_window->showWithSodium());
 }
 
 void TestCupsPrinting::cleanup()
 {
     m_window.reset();
-    m_platform.reset();
-    m_fakes.reset();
     m_printing.reset();
 }
 
@@ -146,10 +125,11 @@ QString TestCupsPrinting::newDocument(const QStringList& before)
 
 void TestCupsPrinting::verifyFailureBox()
 {
-    QCOMPARE(m_fakes->dialogs.messages.size(), 1);
-    QCOMPARE(m_fakes->dialogs.messages[0].text, QStringLiteral("The document could not be printed."));
-    QCOMPARE(m_fakes->dialogs.messages[0].title, QStringLiteral("Error"));
-    QCOMPARE(m_fakes->dialogs.messages[0].icon, MessageIcon::Warning);
+    const auto& messages = m_window->fakes.dialogs.messages;
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].text, QStringLiteral("The document could not be printed."));
+    QCOMPARE(messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(messages[0].icon, MessageIcon::Warning);
 }
 
 void TestCupsPrinting::reportGoesThroughTheQueue_data()
@@ -167,8 +147,8 @@ void TestCupsPrinting::reportGoesThroughTheQueue()
     m_copies = copies;
     m_paper = QPageSize(paper);
     const QStringList before = m_server.documents();
-    TRIGGER_ACTION(*m_window, "mnuPInfo");
-    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+    TRIGGER_ACTION(m_window->window, "mnuPInfo");
+    QVERIFY(m_window->fakes.dialogs.messages.isEmpty());
     const QString pdf = newDocument(before);
     QVERIFY(!pdf.isEmpty());
 
@@ -216,8 +196,8 @@ void TestCupsPrinting::reportGoesThroughTheQueue()
 void TestCupsPrinting::chartIsOnePage()
 {
     const QStringList before = m_server.documents();
-    TRIGGER_ACTION(*m_window, "mnuPChart");
-    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+    TRIGGER_ACTION(m_window->window, "mnuPChart");
+    QVERIFY(m_window->fakes.dialogs.messages.isEmpty());
     const QString pdf = newDocument(before);
     QVERIFY(!pdf.isEmpty());
     QString error;
@@ -266,7 +246,7 @@ void TestCupsPrinting::refusedJobsAreReported()
             m_afterDialog = nullptr;
             breakIt();
         }
-        TRIGGER_ACTION(*m_window, command);
+        TRIGGER_ACTION(m_window->window, command);
         verifyFailureBox();
     }
 
@@ -278,10 +258,10 @@ void TestCupsPrinting::refusedJobsAreReported()
         QCOMPARE(m_server.addQueue(kQueue), QString());
     }
     QCOMPARE(m_server.documents(), before);
-    m_fakes->dialogs.messages.clear();
+    m_window->fakes.dialogs.messages.clear();
     m_afterDialog = nullptr;
-    TRIGGER_ACTION(*m_window, command.isEmpty() ? QStringLiteral("mnuPInfo") : command);
-    QVERIFY(m_fakes->dialogs.messages.isEmpty());
+    TRIGGER_ACTION(m_window->window, command.isEmpty() ? QStringLiteral("mnuPInfo") : command);
+    QVERIFY(m_window->fakes.dialogs.messages.isEmpty());
     QVERIFY(!newDocument(before).isEmpty());
 }
 
