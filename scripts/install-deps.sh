@@ -35,7 +35,7 @@ packages=(
     # the Wayland session tests: GNOME's and KDE Plasma's compositors (each starts its own
     # XWayland; Breeze is the frame KWin draws on Plasma), a private session bus, the
     # accessibility bus, and Python's AT-SPI client that presses a tile and searches
-    mutter kwin-wayland kwin-style-breeze xwayland dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    mutter kwin-wayland kwin-style-breeze xwayland at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     # the start-up benchmark's other reference: GPeriodic, the fastest periodic table on Linux
     gperiodic
     # the fresh-root check: a minimal Debian 12 to try the set-up in

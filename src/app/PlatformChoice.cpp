@@ -62,17 +62,61 @@ bool announces(const uint32_t* arguments, size_t argumentBytes, const char* inte
     return text[length - 1] == '\0' && std::strcmp(text, interface) == 0;
 }
 
-} // namespace
+/** How far the messages at the start of a buffer were read, and whether the answer is complete. */
+struct Reading
+{
+    size_t used = 0;
+    bool done = false;
+};
 
-bool compositorDrawsFrames(const QByteArray& socketPath)
+/** Reads the whole messages in the first @p held bytes of @p buffer; sets @p found on the announcement. */
+Reading readMessages(const char* buffer, size_t held, bool& found)
+{
+    Reading reading;
+    while (held - reading.used >= kHeaderBytes) {
+        const auto* header = reinterpret_cast<const uint32_t*>(buffer + reading.used);
+        const uint32_t size = header[1] >> 16;
+        const uint32_t opcode = header[1] & 0xffff;
+        if (size < kHeaderBytes || size % 4 != 0) {
+            reading.done = true; // not the protocol we know
+            return reading;
+        }
+        if (held - reading.used < size) {
+            return reading;
+        }
+        if (header[0] == kRegistryObject && opcode == kGlobalEvent) {
+            found = found || announces(header + 2, size - kHeaderBytes, kFrameProtocol);
+        } else if ((header[0] == kCallbackObject && opcode == kDoneEvent)
+                   || (header[0] == kDisplayObject && opcode == kErrorEvent)) {
+            reading.done = true;
+        }
+        reading.used += size;
+    }
+    return reading;
+}
+
+/** A socket connected to the compositor at @p socketPath, or -1. */
+int connectTo(const QByteArray& socketPath)
 {
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     if (socketPath.isEmpty() || static_cast<size_t>(socketPath.size()) >= sizeof(address.sun_path)) {
-        return false;
+        return -1;
     }
     std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket >= 0 && ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        ::close(socket);
+        return -1;
+    }
+    return socket;
+}
+
+} // namespace
+
+bool compositorDrawsFrames(const QByteArray& socketPath)
+{
+    const int socket = connectTo(socketPath);
     if (socket < 0) {
         return false;
     }
@@ -80,12 +124,10 @@ bool compositorDrawsFrames(const QByteArray& socketPath)
     // wl_display.get_registry lists every global; the wl_display.sync after it ends the list.
     const uint32_t requests[] = {kDisplayObject, (12u << 16) | kGetRegistryRequest, kRegistryObject,
                                  kDisplayObject, (12u << 16) | kSyncRequest,        kCallbackObject};
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0
-        && ::send(socket, requests, sizeof(requests), MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof(requests))) {
+    if (::send(socket, requests, sizeof(requests), MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof(requests))) {
         alignas(uint32_t) char buffer[16384];
         size_t held = 0;
-        bool done = false;
-        while (!done) {
+        for (bool done = false; !done;) {
             pollfd ready {socket, POLLIN, 0};
             if (::poll(&ready, 1, kAnswerTimeoutMs) <= 0) {
                 break;
@@ -95,32 +137,14 @@ bool compositorDrawsFrames(const QByteArray& socketPath)
                 break;
             }
             held += static_cast<size_t>(got);
-            size_t at = 0;
-            while (held - at >= kHeaderBytes) {
-                const auto* header = reinterpret_cast<const uint32_t*>(buffer + at);
-                const uint32_t size = header[1] >> 16;
-                const uint32_t opcode = header[1] & 0xffff;
-                if (size < kHeaderBytes || size % 4 != 0) {
-                    done = true; // not the protocol we know
-                    break;
-                }
-                if (held - at < size) {
-                    break;
-                }
-                if (header[0] == kRegistryObject && opcode == kGlobalEvent) {
-                    found = found || announces(header + 2, size - kHeaderBytes, kFrameProtocol);
-                } else if ((header[0] == kCallbackObject && opcode == kDoneEvent)
-                           || (header[0] == kDisplayObject && opcode == kErrorEvent)) {
-                    done = true;
-                }
-                at += size;
-            }
+            const Reading reading = readMessages(buffer, held, found);
             // A message larger than the buffer cannot be read: give up rather than loop.
-            if (at == 0 && held == sizeof(buffer)) {
+            if (reading.used == 0 && held == sizeof(buffer)) {
                 break;
             }
-            std::memmove(buffer, buffer + at, held - at);
-            held -= at;
+            std::memmove(buffer, buffer + reading.used, held - reading.used);
+            held -= reading.used;
+            done = reading.done;
         }
     }
     ::close(socket);
