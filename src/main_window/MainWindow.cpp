@@ -9,6 +9,7 @@
 #include "windows/KeyWindow.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -195,6 +196,17 @@ void MainWindow::buildLines()
 void MainWindow::buildElementTiles(const DesignFonts& fonts)
 {
     const int buttonPixels = twipsToPixels(design::kElementButtonSizeTwips);
+    // One group tells which tile was clicked, by its index: a button reports to its group
+    // directly, where a connection per tile would cost each its own signal table. Not exclusive:
+    // the tiles are not checkable, and arrows never reach them (eventFilter takes every one).
+    auto* tiles = new QButtonGroup(this);
+    tiles->setExclusive(false);
+    connect(tiles, &QButtonGroup::idClicked, this, [this](int index) {
+        if (!platform::BlockingWait::isActive()) {
+            const Tile& clicked = m_tiles.at(static_cast<std::size_t>(index));
+            selectElement(clicked.button, *clicked.record);
+        }
+    });
     for (std::size_t i = 0; i < design::kElementButtons.size(); ++i) {
         const design::ElementButtonDesign& row = design::kElementButtons[i];
         auto* button = new PowerButton(m_client);
@@ -209,11 +221,7 @@ void MainWindow::buildElementTiles(const DesignFonts& fonts)
         const catalogue::ElementRecord& record = catalogue::catalogueEntry(row.atomicNumber);
         // A screen reader then says "Na, Sodium".
         button->setAccessibleDescription(catalogue::displayText(record, 0));
-        connect(button, &PowerButton::clicked, this, [this, button, &record] {
-            if (!platform::BlockingWait::isActive()) {
-                selectElement(button, record);
-            }
-        });
+        tiles->addButton(button, static_cast<int>(i));
         button->installEventFilter(this);
         m_tiles[i]
             = {button, &record, row.atomicNumber,
