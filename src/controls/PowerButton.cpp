@@ -72,7 +72,8 @@ const QImage& cachedFace(const FaceKey& key, const QColor& start, const QColor& 
     painter.setRenderHint(QPainter::Antialiasing);
     drawFace(painter, QRectF(QPointF(0, 0), QSizeF(key.size)), QColor::fromRgb(key.background), start, end);
     painter.end();
-    return *faces.insert(key, image);
+    // A picture keeps the engine that drew into it, some kilobytes of buffers; the copy kept has none.
+    return *faces.insert(key, image.copy());
 }
 
 } // namespace
