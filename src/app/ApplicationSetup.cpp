@@ -15,6 +15,7 @@ void configureApplication()
     // One look on every desktop: the window designs are measured for it.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::installFontSubstitutes();
+    ui::askForInstalledFaces();
 }
 
 } // namespace corvanel::app

@@ -1,5 +1,6 @@
 #include "ui_common/DesignUnits.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -15,11 +16,30 @@ const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
 const QString kVerdana = QStringLiteral("Verdana");
 constexpr int kMsSansSerifStretch = 90;
 
+/** The face each design family is asked for by: its own name until askForInstalledFaces(). */
+QString g_msSansSerifFace = kMsSansSerif;
+QString g_verdanaFace = kVerdana;
+
+/** The design's own face where it is installed, else the first of its substitutes that is. */
+QString installedFace(const QString& designFace, const QStringList& installed)
+{
+    // Qt keeps substitutes in lower case; the face is named as fontconfig spells it.
+    for (const QString& face : QStringList(designFace) + QFont::substitutes(designFace)) {
+        const auto found = std::find_if(installed.begin(), installed.end(), [&](const QString& name) {
+            return name.compare(face, Qt::CaseInsensitive) == 0;
+        });
+        if (found != installed.end()) {
+            return *found;
+        }
+    }
+    return designFace; // none: Qt's own fallback chooses, as for any missing face
+}
+
 } // namespace
 
 QFont designFont(DesignFamily family, double points, bool bold, bool underline)
 {
-    QFont font(family == DesignFamily::Verdana ? kVerdana : kMsSansSerif);
+    QFont font(family == DesignFamily::Verdana ? g_verdanaFace : g_msSansSerifFace);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);
@@ -52,6 +72,16 @@ void installFontSubstitutes()
     // DejaVu Sans is as wide as Verdana, which only the short tile captions use.
     QFont::insertSubstitutions(kMsSansSerif, {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(kVerdana, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+}
+
+void askForInstalledFaces()
+{
+    // Asked for a face that is not installed, Qt has fontconfig sort every installed font into a
+    // fallback list, once for each size and weight, before it tries the substitutes: a twentieth of
+    // the start-up. The face that will be drawn is asked for by its own name instead.
+    const QStringList installed = QFontDatabase::families();
+    g_msSansSerifFace = installedFace(kMsSansSerif, installed);
+    g_verdanaFace = installedFace(kVerdana, installed);
 }
 
 } // namespace corvanel::ui

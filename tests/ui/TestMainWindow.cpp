@@ -311,7 +311,7 @@ void TestMainWindow::elementButtons()
     QCOMPARE(button->backgroundColour(), QColor(236, 233, 216));
     QCOMPARE(button->font().bold(), true);
     QCOMPARE(button->font().pixelSize(), 13);
-    QCOMPARE(button->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(button->font().family(), QStringLiteral("DejaVu Sans")); // Verdana's stand-in
     QVERIFY(button->focusPolicy() & Qt::TabFocus);
     QVERIFY(button->isVisible());
 }
@@ -389,7 +389,7 @@ void TestMainWindow::informationPanel()
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(label->font().bold(), expected.bold);
     QCOMPARE(label->font().pixelSize(), 11);
-    QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(label->font().family(), QStringLiteral("Liberation Sans")); // MS Sans Serif's
 }
 
 void TestMainWindow::framesTilesAndHeader()
@@ -429,7 +429,7 @@ void TestMainWindow::framesTilesAndHeader()
     QCOMPARE(swatch->geometry(), QRect(160, 40, 33, 33));
     QCOMPARE(swatch->text(), QStringLiteral("?"));
     QCOMPARE(swatch->colour(), QColor(Qt::white));
-    QCOMPARE(swatch->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(swatch->font().family(), QStringLiteral("DejaVu Sans"));
     QCOMPARE(swatch->font().pixelSize(), 13);
 
     auto* key = m_window->findChild<PowerButton*>(QStringLiteral("CmdKey"));

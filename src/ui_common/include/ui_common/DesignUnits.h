@@ -39,4 +39,11 @@ QFont fontSpanning(QFont font, const QString& text, int width);
 /** Registers metric-compatible substitutes for the Windows families the designs name. */
 void installFontSubstitutes();
 
+/**
+ * Has designFont() name the face each family is drawn in (the design's, else its first installed
+ * substitute), so Qt finds it at once. The same faces as by the design's names; call after
+ * installFontSubstitutes().
+ */
+void askForInstalledFaces();
+
 } // namespace corvanel::ui
