@@ -10,12 +10,12 @@
 # lean floor started the same way.
 # Prints medians, each reference's with the median of the rounds' ratios, and checks the goals.
 #
-# Usage: bench/startup-bench.sh [BUILD_DIR] [ROUNDS] [COLD_ROUNDS]   (defaults: build 21 5)
+# Usage: bench/startup-bench.sh [BUILD_DIR] [ROUNDS] [COLD_ROUNDS]   (defaults: build 21 11)
 # CORVANEL_BENCH_AA=1 puts the lean floor in Corvanel's place: the spread of an A/A run.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 rounds=${2:-21}
-cold_rounds=${3:-5}
+cold_rounds=${3:-11}
 program=$build/corvanel
 lean=$build/bench/corvanel_floor_lean
 floor=$build/bench/corvanel_floor
@@ -74,7 +74,10 @@ elif ! { sync && echo 3 >/proc/sys/vm/drop_caches; } 2>/dev/null; then
     cold_note="not measured: /proc/sys/vm/drop_caches cannot be written here"
 else
     for round in $(seq "$cold_rounds"); do
-        for name in program lean; do
+        # Each round's pair in turns, so neither always starts right after the other's run.
+        pair=(program lean)
+        ((round % 2)) || pair=(lean program)
+        for name in "${pair[@]}"; do
             sync
             echo 3 >/proc/sys/vm/drop_caches
             run "$name-cold" --settle 0
