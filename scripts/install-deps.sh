@@ -44,7 +44,7 @@ packages=(
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    if ! grep -q 'install ok installed' <<<"$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)"; then
         missing+=("$package")
     fi
 done

@@ -69,13 +69,13 @@ echo "Depends: $depends"
 depend_names=$(echo "$depends" | tr ',|' '\n' | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | sed '/^$/d' | sort -u)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 \
     fonts-liberation2 fonts-dejavu-core qt6-wayland qt6-translations-l10n libc6 libstdc++6; do
-    echo "$depend_names" | grep -qxF "$package" || fail "Depends lacks $package"
+    grep -qxF "$package" <<<"$depend_names" || fail "Depends lacks $package"
 done
 # The art is drawn at build time: nothing renders SVG when the program runs.
-echo "$depend_names" | grep -qxF libqt6svg6 && fail "Depends names libqt6svg6, which the program does not use"
+grep -qxF libqt6svg6 <<<"$depend_names" && fail "Depends names libqt6svg6, which the program does not use"
 relations=$(echo "$depends" | tr ',' '\n' | sed -E 's/^ +//; s/ +$//')
 for package in libc6 libstdc++6 libqt6core6; do
-    echo "$relations" | grep -q "^$package (>= " || fail "Depends has no minimum version of $package"
+    grep -q "^$package (>= " <<<"$relations" || fail "Depends has no minimum version of $package"
 done
 if echo "$depend_names" | grep -E -- '-dev$|^qt6-base-dev|^cmake$|^g\+\+'; then
     fail "Depends names a build-time package"
@@ -114,7 +114,7 @@ grep -qE '^-rwxr-xr-x .* \./usr/bin/corvanel$' "$work/contents" || fail "usr/bin
 # --- the unpacked program -------------------------------------------------------------------------
 dpkg-deb -x "$deb" "$work/root"
 binary="$work/root/usr/bin/corvanel"
-if readelf -S "$binary" | grep -q '\.debug_info'; then
+if readelf -S "$binary" | grep '\.debug_info' >/dev/null; then
     fail "the packaged binary still has its debugging sections"
 fi
 
@@ -131,7 +131,7 @@ for soname in $needed; do
     }
     found=no
     for owner in $owners; do
-        echo "$depend_names" | grep -qxF "$owner" && found=yes
+        grep -qxF "$owner" <<<"$depend_names" && found=yes
     done
     [ "$found" = yes ] || fail "$soname comes from ${owners//$'\n'/ }, which Depends does not name"
 done
