@@ -1,12 +1,16 @@
 #include "app/ApplicationSetup.h"
 #include "controls/PowerButton.h"
+#include "controls/TileFace.h"
 #include "ui_common/ElementClasses.h"
 
 #include <QAccessible>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
 using corvanel::ui::PowerButton;
+using corvanel::ui::TileLook;
 using State = PowerButton::State;
 
 class TestPowerButton : public QObject
@@ -21,6 +25,7 @@ private slots:
     void focusIsVisibleOnTheFace();
     void accessibleAsPushButtonNamedByCaption();
     void captionAndPictureAreDrawn();
+    void keptFaceIsTheFaceDrawnInPlace();
 };
 
 namespace {
@@ -39,6 +44,16 @@ QColor sampleTop(PowerButton* button)
 {
     const QImage image = button->grab().toImage();
     return image.pixelColor(8, 2); // above the focus ring and the caption
+}
+
+QImage faceDrawnInPlace(const TileLook& look)
+{
+    QImage image(look.size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    corvanel::ui::drawTileFace(painter, QRectF(image.rect()), QColor::fromRgb(look.background),
+                               QColor::fromRgb(look.start), QColor::fromRgb(look.end));
+    return image;
 }
 
 } // namespace
@@ -190,6 +205,46 @@ void TestPowerButton::captionAndPictureAreDrawn()
         }
     }
     QVERIFY2(darkPixels > 20, "the caption is drawn in black");
+}
+
+void TestPowerButton::keptFaceIsTheFaceDrawnInPlace()
+{
+    using namespace corvanel::ui;
+    // Every class colour in its four looks on a tile, then arbitrary looks and sizes (a fixed seed).
+    std::vector<TileLook> looks;
+    for (const ElementClassDesign& elementClass : kElementClasses) {
+        for (const Appearance& appearance : kClassTileAppearance) {
+            const auto rgb = [&](Tint tint) { return tint.usesButtonColour ? elementClass.colour : tint.rgb; };
+            looks.push_back(
+                {kElementButtonBackground, rgb(appearance.gradientStart), rgb(appearance.gradientEnd), QSize(33, 33)});
+        }
+    }
+    QRandomGenerator random(20);
+    const auto colour = [&random] { return 0xff000000 | random.generate(); };
+    while (looks.size() < 400) {
+        looks.push_back({colour(), colour(), colour(), QSize(random.bounded(2, 90), random.bounded(2, 50))});
+    }
+    for (const TileLook& look : looks) {
+        QImage kept(look.size, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&kept);
+        drawKeptTileFace(painter, look);
+        painter.end();
+        QVERIFY2(kept == faceDrawnInPlace(look),
+                 qPrintable(QStringLiteral("%1 to %2, %3 high")
+                                .arg(look.start, 0, 16)
+                                .arg(look.end, 0, 16)
+                                .arg(look.size.height())));
+    }
+
+    // A tile in a window draws its look's kept face.
+    QWidget window;
+    PowerButton* tile = makeTile(&window, QString(), QColor(255, 153, 0));
+    tile->setBackgroundColour(QColor::fromRgb(kElementButtonBackground));
+    tile->setFocusPolicy(Qt::NoFocus); // no focus ring on the face
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(tile->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             faceDrawnInPlace({kElementButtonBackground, qRgb(255, 153, 0), kWhite, QSize(33, 33)}));
 }
 
 QTEST_MAIN(TestPowerButton)
