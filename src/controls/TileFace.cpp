@@ -1,6 +1,5 @@
 #include "controls/TileFace.h"
 
-#include <QBrush>
 #include <QHash>
 #include <QImage>
 #include <QLinearGradient>
@@ -8,8 +7,8 @@
 #include <QPainterPath>
 #include <QRgba64>
 
-#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace corvanel::ui {
 
@@ -22,25 +21,19 @@ namespace {
 
 const QColor kBorderColour(96, 96, 96);
 
-/** The background, and on it the rounded face filled with @p fill and its border. */
-void paintFace(QPainter& painter, const QRectF& outer, const QColor& background, const QBrush& fill)
+QPainterPath facePath(const QRectF& outer)
 {
-    painter.fillRect(outer, background);
     QPainterPath path;
     path.addRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), 3.0, 3.0);
-    painter.fillPath(path, fill);
-    painter.setPen(QPen(kBorderColour, 1.0));
-    painter.drawPath(path);
+    return path;
 }
 
 /**
- * A top-to-bottom gradient as a picture of @p size: row for row the colour Qt's raster engine
- * gives a two-stop QLinearGradient from the first row's centre to the last one's (a table of
- * 1024 colours stepped in 16 bits, looked up in 8-bit fixed point). Filling with it draws the
- * same pixels, where a QLinearGradient would leave its table, 12 KB a look, in Qt's gradient
- * cache for as long as the program runs. As wide as the face, so a row is filled in one go.
+ * The colour of each row of a top-to-bottom gradient over @p rows rows, as Qt's raster engine
+ * gives a two-stop QLinearGradient from the first row's centre to the last one's: a table of
+ * 1024 colours stepped in 16 bits, looked up in 8-bit fixed point.
  */
-QImage gradientPicture(QRgb start, QRgb end, QSize size)
+std::vector<QRgb> gradientRows(QRgb start, QRgb end, int rows)
 {
     constexpr int kLastStop = 1023;
     const QRgba64 first = qPremultiply(QRgba64::fromArgb32(start));
@@ -69,19 +62,71 @@ QImage gradientPicture(QRgb start, QRgb end, QSize size)
     };
 
     // Qt steps down the rows in fixed point with the step rounded down, so the drift is kept.
-    const int rows = size.height();
     qreal along = rows - 1;
     int rowStep = 0;
     if (along > 0) {
         along /= along * along;
         rowStep = static_cast<int>(along * kLastStop * 256);
     }
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < rows; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        std::fill(row, row + size.width(), stop((rowStep * y + 128) >> 8));
+    std::vector<QRgb> colours(static_cast<std::size_t>(qMax(rows, 0)));
+    for (std::size_t y = 0; y < colours.size(); ++y) {
+        colours[y] = stop((rowStep * static_cast<int>(y) + 128) >> 8);
     }
-    return picture;
+    return colours;
+}
+
+/** A premultiplied pixel times an 8-bit alpha, channel by channel, rounded as Qt's raster engine does. */
+QRgb byteMul(QRgb pixel, uint alpha)
+{
+    quint64 spread = ((quint64(pixel) | (quint64(pixel) << 24)) & 0x00ff00ff00ff00ffULL) * alpha;
+    spread = (spread + ((spread >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    spread &= 0x00ff00ff00ff00ffULL;
+    return static_cast<QRgb>(spread | (spread >> 24));
+}
+
+/**
+ * The face drawn as a QLinearGradient draws it, without one: Qt would keep each gradient's
+ * table (12 KB) in its gradient cache for as long as the program runs, and it fills a
+ * picture brush's many edge spans on worker threads it starts for them. The path is filled
+ * once in white for its coverage, and each row's colour is laid over the background with it
+ * as the raster engine lays a gradient's colour.
+ */
+QImage keptFace(const TileLook& look)
+{
+    const QRectF outer(QPointF(0, 0), QSizeF(look.size));
+    QImage coverage(look.size, QImage::Format_ARGB32_Premultiplied);
+    coverage.fill(Qt::transparent);
+    QPainter painter(&coverage);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(facePath(outer), Qt::white);
+    painter.end();
+
+    const QRgb background = look.background | 0xff000000;
+    const std::vector<QRgb> rows = gradientRows(look.start, look.end, look.size.height());
+    QImage face(look.size, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < face.height(); ++y) {
+        const auto* covered = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
+        auto* pixel = reinterpret_cast<QRgb*>(face.scanLine(y));
+        const QRgb row = rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x < face.width(); ++x) {
+            const uint cover = qAlpha(covered[x]);
+            if (cover == 0) {
+                pixel[x] = background;
+            } else if (cover == 255 && qAlpha(row) == 255) {
+                pixel[x] = row;
+            } else {
+                const QRgb colour = byteMul(row, cover);
+                pixel[x] = colour + byteMul(background, qAlpha(~colour));
+            }
+        }
+    }
+    painter.begin(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kBorderColour, 1.0));
+    painter.drawPath(facePath(outer));
+    painter.end();
+    // A picture keeps the engine that drew into it, some kilobytes of buffers; the copy kept has none.
+    return face.copy();
 }
 
 } // namespace
@@ -89,11 +134,15 @@ QImage gradientPicture(QRgb start, QRgb end, QSize size)
 void drawTileFace(QPainter& painter, const QRectF& outer, const QColor& background, const QColor& start,
                   const QColor& end)
 {
+    painter.fillRect(outer, background);
     const QRectF face = outer.adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient gradient(face.topLeft(), face.bottomLeft());
     gradient.setColorAt(0.0, start);
     gradient.setColorAt(1.0, end);
-    paintFace(painter, outer, background, gradient);
+    const QPainterPath path = facePath(outer);
+    painter.fillPath(path, gradient);
+    painter.setPen(QPen(kBorderColour, 1.0));
+    painter.drawPath(path);
 }
 
 void drawKeptTileFace(QPainter& painter, const TileLook& look)
@@ -107,14 +156,7 @@ void drawKeptTileFace(QPainter& painter, const TileLook& look)
         if (faces.size() >= kMostFaces) {
             faces.clear();
         }
-        QImage face(look.size, QImage::Format_ARGB32_Premultiplied);
-        QPainter facePainter(&face);
-        facePainter.setRenderHint(QPainter::Antialiasing);
-        paintFace(facePainter, QRectF(QPointF(0, 0), QSizeF(look.size)), QColor::fromRgb(look.background),
-                  QBrush(gradientPicture(look.start, look.end, look.size)));
-        facePainter.end();
-        // A picture keeps the engine that drew into it, some kilobytes of buffers; the copy kept has none.
-        found = faces.insert(look, face.copy());
+        found = faces.insert(look, keptFace(look));
     }
     painter.drawImage(QPoint(0, 0), *found);
 }
