@@ -4,6 +4,8 @@
 #include "ui_common/ElementClasses.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -245,6 +247,14 @@ void TestPowerButton::keptFaceIsTheFaceDrawnInPlace()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(tile->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
              faceDrawnInPlace({kElementButtonBackground, qRgb(255, 153, 0), kWhite, QSize(33, 33)}));
+
+    // All on this thread: Qt blends a large batch of spans from a picture brush on worker threads.
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        QVERIFY(name.open(QIODevice::ReadOnly));
+        QVERIFY2(!name.readAll().startsWith("Thread (pooled)"), "a painting worker thread was started");
+    }
 }
 
 QTEST_MAIN(TestPowerButton)
