@@ -231,11 +231,7 @@ void TestPowerButton::keptFaceIsTheFaceDrawnInPlace()
         QPainter painter(&kept);
         drawKeptTileFace(painter, look);
         painter.end();
-        QVERIFY2(kept == faceDrawnInPlace(look),
-                 qPrintable(QStringLiteral("%1 to %2, %3 high")
-                                .arg(look.start, 0, 16)
-                                .arg(look.end, 0, 16)
-                                .arg(look.size.height())));
+        QVERIFY2(kept == faceDrawnInPlace(look), qPrintable(QString::number(&look - looks.data())));
     }
 
     // A tile in a window draws its look's kept face.
@@ -249,9 +245,9 @@ void TestPowerButton::keptFaceIsTheFaceDrawnInPlace()
              faceDrawnInPlace({kElementButtonBackground, qRgb(255, 153, 0), kWhite, QSize(33, 33)}));
 
     // All on this thread: Qt blends a large batch of spans from a picture brush on worker threads.
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+    for (const QFileInfo& task :
+         QDir(QStringLiteral("/proc/self/task")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(task.filePath() + QStringLiteral("/comm"));
         QVERIFY(name.open(QIODevice::ReadOnly));
         QVERIFY2(!name.readAll().startsWith("Thread (pooled)"), "a painting worker thread was started");
     }
