@@ -25,10 +25,11 @@ foreach(language IN LISTS CORVANEL_LANGUAGES)
     list(APPEND corvanel_qm_files "${qm}")
     list(APPEND corvanel_ts_files "${ts}")
 endforeach()
-# Compressed (to a third): an English session never reads them, yet they lie in the program's
-# pages among what it does read, and those are loaded by the 64 KiB.
-qt_add_resources(corvanel_app corvanel_translations PREFIX "/i18n" BASE "${corvanel_qm_dir}" FILES ${corvanel_qm_files}
-    OPTIONS --compress-algo zstd --compress 19 --threshold 0)
+# An English session never reads them: they are bundled apart and registered only for another
+# language. Compressed (to a third), so a translated start reads less.
+include("${CMAKE_CURRENT_LIST_DIR}/LaterResources.cmake")
+corvanel_add_later_resources(corvanel_app corvanel_later_translations PREFIX "/i18n" BASE "${corvanel_qm_dir}"
+    FILES ${corvanel_qm_files} OPTIONS --compress-algo zstd --compress 19 --threshold 0)
 
 if(CORVANEL_LUPDATE)
     # No line numbers or file names in the .ts files: moving code about changes nothing in them.

@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QResource>
 #include <QTranslator>
 
 #include <array>
+
+// The translations, bundled apart (see cmake/Translations.cmake).
+extern "C" const unsigned char corvanel_later_translations[];
 
 namespace corvanel::app {
 
@@ -38,6 +42,9 @@ QString installTranslations(const QStringList& uiLanguages)
     if (language.isEmpty()) {
         return QString();
     }
+    // English never reads the bundle, so its pages are not mapped then.
+    static const bool registered = QResource::registerResource(corvanel_later_translations);
+    Q_UNUSED(registered);
     // One embedded file and one of Qt's, each named in full: nothing is searched for.
     auto* own = new QTranslator(QCoreApplication::instance());
     if (!own->load(QStringLiteral(":/i18n/corvanel_%1.qm").arg(language))

@@ -6,12 +6,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+// The pieces no window shows at start, bundled apart (see CMakeLists.txt).
+extern "C" const unsigned char corvanel_later_art[];
 
 namespace corvanel::ui {
 
@@ -26,6 +30,42 @@ struct Rendition
 };
 
 /**
+ * Registers the bundle of the art a start at scale factor 1 does not show: the pieces of the
+ * other windows and every picture for scale factor 2. Until then its pages are not even mapped.
+ */
+void readLaterArt()
+{
+    static const bool registered = QResource::registerResource(corvanel_later_art);
+    Q_UNUSED(registered);
+}
+
+/** The renditions in a piece's folder, which holds one PNG per size and scale, named by them. */
+std::vector<Rendition> renditionsIn(const QString& path)
+{
+    const QDir folder(path);
+    std::vector<Rendition> renditions;
+    const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        if (!file.endsWith(u".png")) {
+            continue;
+        }
+        QStringView stem = QStringView(file).chopped(4);
+        const bool doubled = stem.endsWith(u"@2x");
+        if (doubled) {
+            stem.chop(3);
+        }
+        const qsizetype cross = stem.indexOf(u'x');
+        bool widthOk = false;
+        bool heightOk = false;
+        const QSize size(stem.left(cross).toInt(&widthOk), stem.mid(cross + 1).toInt(&heightOk));
+        if (cross > 0 && widthOk && heightOk) {
+            renditions.push_back({size, size * (doubled ? 2 : 1), folder.filePath(file)});
+        }
+    }
+    return renditions;
+}
+
+/**
  * Serves a piece's renditions, each decoded when it is asked for. Nothing is kept: the
  * pictures are a few hundred bytes of PNG, and the window icon's are needed only once.
  * availableSizes() tells the sizes drawn for scale factor 1, which the window system is sent.
@@ -33,8 +73,9 @@ struct Rendition
 class ArtIconEngine final : public QIconEngine
 {
 public:
-    explicit ArtIconEngine(std::vector<Rendition> renditions)
-        : m_renditions(std::move(renditions))
+    ArtIconEngine(QString folder, std::vector<Rendition> renditions)
+        : m_folder(std::move(folder))
+        , m_renditions(std::move(renditions))
     {
     }
 
@@ -58,7 +99,7 @@ public:
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        const std::size_t index = bestFor(size);
+        const std::size_t index = bestAfterReading(size);
         if (index == m_renditions.size()) {
             return {};
         }
@@ -70,7 +111,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
     {
-        const std::size_t index = bestFor(size);
+        const std::size_t index = bestAfterReading(size);
         if (index == m_renditions.size()) {
             return {};
         }
@@ -95,6 +136,21 @@ public:
     }
 
 private:
+    /** As bestFor(), after reading the later art if no picture at hand covers @p pixels. */
+    std::size_t bestAfterReading(const QSize& pixels)
+    {
+        const std::size_t best = bestFor(pixels);
+        const bool covers = best < m_renditions.size() && m_renditions[best].pixels.width() >= pixels.width()
+            && m_renditions[best].pixels.height() >= pixels.height();
+        if (covers || m_laterRead) {
+            return best;
+        }
+        readLaterArt();
+        m_laterRead = true;
+        m_renditions = renditionsIn(m_folder);
+        return bestFor(pixels);
+    }
+
     /** The smallest picture that covers @p pixels, else the largest; end() when there is none. */
     std::size_t bestFor(const QSize& pixels) const
     {
@@ -119,38 +175,25 @@ private:
         return best;
     }
 
+    QString m_folder;
     std::vector<Rendition> m_renditions;
+    bool m_laterRead = false;
 };
 
 } // namespace
 
 QIcon artIcon(QStringView name)
 {
-    // A piece's folder holds one PNG per size and scale, named by them: 24x24.png and 24x24@2x.png.
-    const QDir folder(QStringLiteral(":/art/") + name.toString());
-    std::vector<Rendition> renditions;
-    const QStringList files = folder.entryList(QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        if (!file.endsWith(u".png")) {
-            continue;
-        }
-        QStringView stem = QStringView(file).chopped(4);
-        const bool doubled = stem.endsWith(u"@2x");
-        if (doubled) {
-            stem.chop(3);
-        }
-        const qsizetype cross = stem.indexOf(u'x');
-        bool widthOk = false;
-        bool heightOk = false;
-        const QSize size(stem.left(cross).toInt(&widthOk), stem.mid(cross + 1).toInt(&heightOk));
-        if (cross > 0 && widthOk && heightOk) {
-            renditions.push_back({size, size * (doubled ? 2 : 1), folder.filePath(file)});
-        }
+    const QString folder = QStringLiteral(":/art/") + name.toString();
+    std::vector<Rendition> renditions = renditionsIn(folder);
+    if (renditions.empty()) {
+        readLaterArt();
+        renditions = renditionsIn(folder);
     }
     if (renditions.empty()) {
         return {};
     }
-    return QIcon(new ArtIconEngine(std::move(renditions)));
+    return QIcon(new ArtIconEngine(folder, std::move(renditions)));
 }
 
 } // namespace corvanel::ui

@@ -1,6 +1,7 @@
 #include "windows/AboutWindow.h"
 
 #include "fakes/FakePlatform.h"
+#include "ui_common/Art.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -100,7 +101,7 @@ void TestAboutWindow::window()
 void TestAboutWindow::centredOverOwner()
 {
     QWidget owner;
-    owner.setWindowIcon(QIcon(u":/art/globe-small/32x32.png"_s));
+    owner.setWindowIcon(corvanel::ui::artIcon(u"globe-small"));
     owner.setGeometry(100, 80, 593, 414);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
