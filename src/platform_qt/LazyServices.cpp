@@ -81,7 +81,6 @@ void loadOnce(std::unique_ptr<Service>& real, bool& tried, std::unique_ptr<Servi
 
 } // namespace
 
-LazyPrinting::LazyPrinting() = default;
 LazyPrinting::~LazyPrinting() = default;
 
 Printing* LazyPrinting::real() const
@@ -149,7 +148,6 @@ bool LazyPrinting::printWindow(QWidget* window)
     return printing && printing->printWindow(window);
 }
 
-LazyHttpClient::LazyHttpClient() = default;
 LazyHttpClient::~LazyHttpClient() = default;
 
 std::optional<QString> LazyHttpClient::get(const QUrl& url)
@@ -158,7 +156,6 @@ std::optional<QString> LazyHttpClient::get(const QUrl& url)
     return m_real ? m_real->get(url) : std::nullopt;
 }
 
-LazyConnectivity::LazyConnectivity() = default;
 LazyConnectivity::~LazyConnectivity() = default;
 
 bool LazyConnectivity::isConnected()

@@ -12,12 +12,13 @@ namespace corvanel::platform {
  * Print Support or Qt Network, the first time a service is used: start-up loads
  * neither. Where the plugin cannot be loaded, the services fail as a missing
  * printer or network does: the printer cannot be opened, no page is fetched, the
- * machine is offline.
+ * machine is offline. Their constructors are inline: creating them at start runs none of
+ * the code of LazyServices.cpp, which lies with what is used later (src/app/CMakeLists.txt).
  */
 class LazyPrinting : public Printing
 {
 public:
-    LazyPrinting();
+    LazyPrinting() = default;
     ~LazyPrinting() override;
 
     PrintDialogOutcome showPrinter(QWidget* owner) override;
@@ -40,7 +41,7 @@ private:
 class LazyHttpClient : public HttpClient
 {
 public:
-    LazyHttpClient();
+    LazyHttpClient() = default;
     ~LazyHttpClient() override;
 
     std::optional<QString> get(const QUrl& url) override;
@@ -53,7 +54,7 @@ private:
 class LazyConnectivity : public Connectivity
 {
 public:
-    LazyConnectivity();
+    LazyConnectivity() = default;
     ~LazyConnectivity() override;
 
     bool isConnected() override;
