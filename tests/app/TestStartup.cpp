@@ -1,5 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "errors/ErrorReport.h"
 #include "fakes/FakePlatform.h"
 #include "main_window/MainWindow.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -69,9 +71,13 @@ void TestStartup::cleanup()
 void TestStartup::startShowsTheMainWindowCentred()
 {
     FakePlatform fakes;
+    QCOMPARE(corvanel::app::installTranslations({QStringLiteral("en-GB")}), QString());
     QPointer<MainWindow> window = startCorvanel(fakes.platform);
     QVERIFY(window);
     QVERIFY(window->isVisible());
+    // An English start at scale 1 reads nothing set apart for later, so none of it is mapped.
+    QVERIFY(!QFileInfo::exists(QStringLiteral(":/i18n")));
+    QVERIFY(window->devicePixelRatio() != 1 || !QFileInfo::exists(QStringLiteral(":/art/author")));
     QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
     QVERIFY(fakes.dialogs.messages.isEmpty());
     const QPoint centre = window->screen()->availableGeometry().center();
