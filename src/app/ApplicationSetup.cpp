@@ -1,9 +1,9 @@
 #include "app/ApplicationSetup.h"
 
 #include "ui_common/DesignUnits.h"
+#include "ui_common/ProgramStyle.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace corvanel::app {
 
@@ -13,7 +13,7 @@ void configureApplication()
     QApplication::setOrganizationName(QStringLiteral("Dranwick"));
     QApplication::setDesktopFileName(QStringLiteral("example.dranwick.corvanel"));
     // One look on every desktop: the window designs are measured for it.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(ui::createProgramStyle());
     ui::installFontSubstitutes();
     ui::askForInstalledFaces();
 }

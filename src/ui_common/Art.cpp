@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
@@ -116,7 +117,7 @@ public:
             return {};
         }
         // Read past QPixmap::load, which would keep every picture in the pixmap cache.
-        QPixmap picture = QPixmap::fromImage(QImage(m_renditions[index].file, "PNG"));
+        QPixmap picture = QPixmap::fromImage(readPng(m_renditions[index].file));
         if (picture.width() > size.width() || picture.height() > size.height()) {
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
@@ -194,6 +195,13 @@ QIcon artIcon(QStringView name)
         return {};
     }
     return QIcon(new ArtIconEngine(folder, std::move(renditions)));
+}
+
+QImage readPng(const QString& file)
+{
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace corvanel::ui

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScreen>
@@ -78,6 +79,10 @@ void TestStartup::startShowsTheMainWindowCentred()
     // An English start at scale 1 reads nothing set apart for later, so none of it is mapped.
     QVERIFY(!QFileInfo::exists(QStringLiteral(":/i18n")));
     QVERIFY(window->devicePixelRatio() != 1 || !QFileInfo::exists(QStringLiteral(":/art/author")));
+    // Its pictures are all PNGs, read as such: no image-format plugin (nor Qt SVG) was loaded.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("/imageformats/"));
     QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
     QVERIFY(fakes.dialogs.messages.isEmpty());
     const QPoint centre = window->screen()->availableGeometry().center();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QStringView>
 
 namespace corvanel::ui {
@@ -12,5 +13,11 @@ namespace corvanel::ui {
  * asked for, so start-up decodes only what it draws.
  */
 QIcon artIcon(QStringView name);
+
+/**
+ * The PNG at @p file, read as PNG. A format left open, or only named, has Qt load every
+ * image-format plugin to ask which can read it.
+ */
+QImage readPng(const QString& file);
 
 } // namespace corvanel::ui
