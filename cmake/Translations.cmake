@@ -27,7 +27,6 @@ foreach(language IN LISTS CORVANEL_LANGUAGES)
 endforeach()
 # An English session never reads them: they are bundled apart and registered only for another
 # language. Compressed (to a third), so a translated start reads less.
-include("${CMAKE_CURRENT_LIST_DIR}/LaterResources.cmake")
 corvanel_add_later_resources(corvanel_app corvanel_later_translations PREFIX "/i18n" BASE "${corvanel_qm_dir}"
     FILES ${corvanel_qm_files} OPTIONS --compress-algo zstd --compress 19 --threshold 0)
 

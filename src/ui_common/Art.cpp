@@ -40,6 +40,11 @@ void readLaterArt()
     Q_UNUSED(registered);
 }
 
+bool covers(const QSize& picture, const QSize& pixels)
+{
+    return picture.width() >= pixels.width() && picture.height() >= pixels.height();
+}
+
 /** The renditions in a piece's folder, which holds one PNG per size and scale, named by them. */
 std::vector<Rendition> renditionsIn(const QString& path)
 {
@@ -141,9 +146,7 @@ private:
     std::size_t bestAfterReading(const QSize& pixels)
     {
         const std::size_t best = bestFor(pixels);
-        const bool covers = best < m_renditions.size() && m_renditions[best].pixels.width() >= pixels.width()
-            && m_renditions[best].pixels.height() >= pixels.height();
-        if (covers || m_laterRead) {
+        if ((best < m_renditions.size() && covers(m_renditions[best].pixels, pixels)) || m_laterRead) {
             return best;
         }
         readLaterArt();
@@ -163,8 +166,8 @@ private:
                 continue;
             }
             const QSize current = m_renditions[best].pixels;
-            const bool candidateCovers = candidate.width() >= pixels.width() && candidate.height() >= pixels.height();
-            const bool currentCovers = current.width() >= pixels.width() && current.height() >= pixels.height();
+            const bool candidateCovers = covers(candidate, pixels);
+            const bool currentCovers = covers(current, pixels);
             const qint64 candidateArea = qint64(candidate.width()) * candidate.height();
             const qint64 currentArea = qint64(current.width()) * current.height();
             if (candidateCovers != currentCovers
